@@ -1,0 +1,84 @@
+// A best-first grid search driven by callbacks. It knows nothing of any game:
+// the owner says which cells may be entered and what a step costs.
+#pragma once
+
+#include <cstdint>
+
+struct PathNode;
+
+// One signature for all four callbacks: (parent or null, node, code, user value).
+// Callbacks read only x and y of the two nodes. An absent callback counts as 1.
+using PathCallback = int32_t (*)(const PathNode* parent, const PathNode* node, int32_t code,
+                                 intptr_t userData);
+
+struct PathNode {
+    int32_t f;
+    int32_t g;
+    int32_t h;
+    int32_t x;
+    int32_t y;
+    int32_t childCount;
+    int32_t id;
+    PathNode* parent;
+    PathNode* next;
+    PathNode* children[8];
+    intptr_t data;
+};
+
+struct PendingCell {
+    PathNode* node;
+    PendingCell* below;
+};
+
+// childNotifyFn codes
+constexpr int32_t NOTIFY_START = 0;
+constexpr int32_t NOTIFY_OPEN_BETTER = 1;
+constexpr int32_t NOTIFY_OPEN_SAME = 2;
+constexpr int32_t NOTIFY_CLOSED_BETTER = 3;
+constexpr int32_t NOTIFY_CLOSED_SAME = 4;
+constexpr int32_t NOTIFY_NEW = 5;
+
+// listNotifyFn codes
+constexpr int32_t LIST_INSERTED = 0;
+constexpr int32_t LIST_AT_HEAD = 1;
+constexpr int32_t LIST_POPPED = 2;
+constexpr int32_t LIST_CLOSED = 3;
+
+// searchStep results
+constexpr int32_t SEARCH_FAILED = -1;
+constexpr int32_t SEARCH_RUNNING = 0;
+constexpr int32_t SEARCH_FOUND = 1;
+
+class PathSearch {
+  public:
+    PathCallback costFn;
+    PathCallback validFn;
+    PathCallback childNotifyFn;
+    PathCallback listNotifyFn;
+    intptr_t costData;
+    intptr_t notifyData;
+
+    PathSearch();
+    ~PathSearch();
+    PathSearch(const PathSearch&) = delete;
+    PathSearch& operator=(const PathSearch&) = delete;
+
+    void setRows(int32_t rows);
+    PathNode* bestNode() const;
+    bool findPath(int32_t startX, int32_t startY, int32_t goalX, int32_t goalY);
+    void startSearch(int32_t startX, int32_t startY, int32_t goalX, int32_t goalY);
+    int32_t searchStep();
+    // True when every cell of the Bresenham line, both ends included, passes validFn.
+    bool traceLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+
+  private:
+    int32_t rows = 0;
+    int32_t startX = 0, startY = 0, goalX = 0, goalY = 0, goalId = 0;
+    PathNode* openList = nullptr;
+    PathNode* closedList = nullptr;
+    PathNode* best = nullptr;
+    PendingCell* pending = nullptr;
+    // Internal operations (clearNodes, popBest, expandNode, linkChild, findNode,
+    // insertOpen, initNode, nodeId, propagateCost, pushPending, popPending,
+    // invokeCallback) are declared here by the engine's implementation.
+};

@@ -1,0 +1,20 @@
+// Builds the game state of one floor from the mission list and its map file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// True when floor n is loaded and playable. Past the last floor it sets
+// allFloorsDone and returns false with the current floor left as it was.
+bool loadFloor(int32_t n);
+bool loadMap(const char* path);
+
+// The one line that says why the last loadFloor refused its floor, without the
+// line feed ("Error loading floor 2: .//Data//Missions//f2.map is not square");
+// empty after a load that succeeded or ran past the last floor.
+const std::string& floorLoadError();
+
+// Called as the last step of a load to redraw the floor's static picture.
+// The presentation installs it; null draws nothing (headless tests).
+using MapRedrawHook = void (*)();
+void setMapRedrawHook(MapRedrawHook hook);

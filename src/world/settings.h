@@ -1,0 +1,20 @@
+// The seven settings of init.txt. All are 0 until read.
+#pragma once
+
+#include <cstdint>
+
+extern int32_t bandHeight;      // height of the band below the map
+extern int32_t panelWidth;      // width of the side panel left of the map
+extern int32_t rosterTop;       // y of the first squad entry in the panel
+extern int32_t rosterRowHeight; // height of one squad entry
+extern int32_t tickMs;          // timer interval, milliseconds
+extern int32_t highlightColor;  // pixel value in the 16-bit mode
+extern int32_t shotShowTicks;   // ticks a shot's damage stays shown (the game pauses)
+
+// The screen the tile geometry is laid out on; fixed, not read from the mode.
+constexpr int32_t SCREEN_WIDTH = 640;
+constexpr int32_t SCREEN_HEIGHT = 480;
+
+// Tile geometry of the current floor; truncating divisions.
+int32_t tileWidth();
+int32_t tileHeight();
