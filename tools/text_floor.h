@@ -10,8 +10,9 @@
 //   ...
 //
 // Cells: '.' floor, 'c' cover (CELL_WALL2), '#' wall, 'E' the exit. 'S' and
-// 'X' are floor cells that show where the squad and the enemies start; the
-// game places them by the counts, and the marks are checked against that.
+// 'X' are floor cells that show where the squad and the enemies start. The
+// game places the units by the counts alone, so every start cell must carry
+// its mark and no other cell may: the map then shows what the game will do.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <sys/wait.h>
+
+#include "campaign.h"
+#include "content_files.h"
+#include "floor_design.h"
+#include "shell/settings_file.h"
+#include "world/floor_checks.h"
+#include "world/game_state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> listOf(const std::string& text) {
+    std::vector<std::string> files;
+    std::string why;
+    EXPECT_TRUE(parseCampaignList(text, files, why)) << why;
+    return files;
+}
+
+std::string listRefusal(const std::string& text) {
+    std::vector<std::string> files;
+    std::string why;
+    EXPECT_FALSE(parseCampaignList(text, files, why));
+    return why;
+}
+
+struct ToolRun {
+    int status;
+    std::string errors;
+};
+
+ToolRun runFloortool(const std::string& args, const fs::path& dir) {
+    const fs::path errors = dir / "errors.txt";
+    const std::string command =
+        std::string(PROWLGRID_FLOORTOOL) + " " + args + " 2> " + errors.string();
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(errors.string())};
+}
+
+const char* GOOD_FLOOR = "name hall\nunits 2\nsquad 1\nmedkits 1\nmap\n"
+                         "....\n.S.E\n....\n...X\n";
+
+// A campaign of the given floors in a fresh directory, with the shipped settings.
+fs::path campaignDir(const std::string& name, const std::vector<std::string>& floors) {
+    const fs::path dir = freshTempDir(name);
+    std::string list;
+    for (size_t i = 0; i < floors.size(); ++i) {
+        const std::string file = "f" + std::to_string(i + 1) + ".floor";
+        writeFile(dir / file, floors[i]);
+        list += file + "\n";
+    }
+    writeFile(dir / "campaign.txt", list);
+    return dir;
+}
+
+SettingsRecords shippedSettings() {
+    SettingsRecords s;
+    EXPECT_TRUE(parseSettingsFile(gamePath("init.txt").c_str(), s));
+    return s;
+}
+
+} // namespace
+
+TEST(CampaignList, ListsFloorFilesInOrderSkippingCommentsAndBlanks) {
+    EXPECT_EQ(listOf("# floors\n\nfirst.floor\n  second.floor  # the hard one\n"),
+              (std::vector<std::string>{"first.floor", "second.floor"}));
+}
+
+TEST(CampaignList, RefusesListsTheToolCannotPlace) {
+    EXPECT_EQ(listRefusal("# nothing\n"), "line 1: the campaign lists no floor");
+    EXPECT_EQ(listRefusal("a.floor b.floor\n"), "line 1: one floor file per line");
+    EXPECT_EQ(listRefusal("../a.floor\n"), "line 1: '../a.floor' is not a plain file name");
+    EXPECT_EQ(listRefusal("x/a.floor\n"), "line 1: 'x/a.floor' is not a plain file name");
+}
+
+TEST(CampaignList, NamesEachMapAsTheGameWritesPaths) {
+    EXPECT_EQ(mapFileName("floor1.floor"), "floor1.map");
+    EXPECT_EQ(mapFileName("vault"), "vault.map");
+    EXPECT_EQ(missionMapPath("floor1.map"), ".//Data//Missions//floor1.map");
+}
+
+TEST(CampaignList, TheMissionListReadsBackAsWritten) {
+    std::vector<TextFloor> floors(2);
+    floors[0].label = "cellars";
+    floors[0].plan = {missionMapPath("a.map"), 6, 4, 1};
+    floors[1].label = "crown";
+    floors[1].plan = {missionMapPath("b.map"), 12, 4, 3};
+    const std::string text = missionListText(floors);
+    EXPECT_EQ(text, "2\n"
+                    "cellars .//Data//Missions//a.map\nunits 6\nsquad 4\nmedkits 1\n"
+                    "crown .//Data//Missions//b.map\nunits 12\nsquad 4\nmedkits 3\n");
+
+    const fs::path path = freshTempDir("mission") / "Mission.dat";
+    writeFile(path, text);
+    int32_t count = 0;
+    FloorPlan plan;
+    std::string why;
+    ASSERT_TRUE(readMissionList(path.string().c_str(), 2, count, plan, why)) << why;
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(plan.mapPath, ".//Data//Missions//b.map");
+    EXPECT_EQ(plan.unitCount, 12);
+    EXPECT_EQ(plan.squadSize, 4);
+    EXPECT_EQ(plan.medkitCount, 3);
+}
+
+TEST(ShippedCampaign, EveryFloorLoadsAndIsFairToPlay) {
+    const SettingsRecords settings = shippedSettings();
+    const fs::path before = fs::current_path();
+    fs::current_path(PROWLGRID_GAME_DIR);
+    int32_t count = 0;
+    FloorPlan plan;
+    std::string why;
+    ASSERT_TRUE(readMissionList(MISSION_LIST_PATH, 1, count, plan, why)) << why;
+    EXPECT_GE(count, 5);
+
+    std::vector<FloorPlan> plans;
+    int32_t lastSide = 0, lastEnemies = 0;
+    for (int32_t n = 1; n <= count; ++n) {
+        SCOPED_TRACE("floor " + std::to_string(n));
+        ASSERT_TRUE(readMissionList(MISSION_LIST_PATH, n, count, plan, why)) << why;
+        MapGrid grid;
+        ASSERT_TRUE(readMapFile(plan.mapPath.c_str(), grid, why)) << why;
+        EXPECT_EQ(checkFloor(plan, grid, settings.panelWidth, settings.bandHeight), "");
+        EXPECT_EQ(checkFloorDesign(plan, grid), "");
+        plans.push_back(plan);
+
+        // Rising difficulty: never smaller, always more enemies.
+        EXPECT_GE(grid.width, lastSide);
+        EXPECT_GT(plan.unitCount - plan.squadSize, lastEnemies);
+        lastSide = grid.width;
+        lastEnemies = plan.unitCount - plan.squadSize;
+        EXPECT_GE(plan.medkitCount, 1);
+        int32_t cover = 0;
+        for (int32_t code : grid.cells)
+            cover += code == CELL_WALL2;
+        EXPECT_GE(cover, 3) << "every floor has curtains to slip through";
+        // Sprites stay readable: tiles of at least 16 pixels.
+        EXPECT_GE((SCREEN_WIDTH - settings.panelWidth) / grid.width, 16);
+        EXPECT_GE((SCREEN_HEIGHT - settings.bandHeight) / grid.height, 16);
+        if (n == 1) {
+            EXPECT_LE(grid.width, 12);
+        }
+        if (n == count) {
+            EXPECT_GE(grid.width, 24);
+        }
+    }
+    EXPECT_EQ(checkSquadSizes(plans), "");
+    fs::current_path(before);
+}
+
+TEST(Floortool, VerifiesTheBuiltRunDirectory) {
+    const fs::path dir = freshTempDir("verify");
+    const ToolRun run =
+        runFloortool(std::string("verify ") + PROWLGRID_GAME_DIR + " " + gamePath("init.txt"), dir);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, "");
+}
+
+TEST(Floortool, BuildsACampaignThatTheGameReads) {
+    const fs::path dir = campaignDir("build", {GOOD_FLOOR, GOOD_FLOOR});
+    const fs::path game = dir / "game";
+    const ToolRun run = runFloortool("build " + (dir / "campaign.txt").string() + " " +
+                                         gamePath("init.txt") + " " + game.string(),
+                                     dir);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(fs::exists(game / "Data/Missions/f1.map"));
+    EXPECT_TRUE(fs::exists(game / "Data/Missions/f2.map"));
+    EXPECT_EQ(readFile((game / "Data/Missions/Mission.dat").string()),
+              "2\nhall .//Data//Missions//f1.map\nunits 2\nsquad 1\nmedkits 1\n"
+              "hall .//Data//Missions//f2.map\nunits 2\nsquad 1\nmedkits 1\n");
+}
+
+TEST(Floortool, ABrokenFloorFailsTheBuildAndWritesNothing) {
+    const std::string walledIn = "name hall\nunits 1\nsquad 1\nmedkits 0\nmap\n"
+                                 "....\n.S..\n..##\n..#E\n";
+    const fs::path dir = campaignDir("broken", {GOOD_FLOOR, walledIn});
+    const fs::path game = dir / "game";
+    const ToolRun run = runFloortool("build " + (dir / "campaign.txt").string() + " " +
+                                         gamePath("init.txt") + " " + game.string(),
+                                     dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "floortool: f2.floor has its exit (3, 3) out of reach of the squad "
+                          "start (1, 1) over open floor (cover does not count)\n");
+    EXPECT_FALSE(fs::exists(game / "Data/Missions/Mission.dat"));
+}
+
+TEST(Floortool, ReportsTheGamesOwnRefusalsAndParseErrors) {
+    const fs::path dir =
+        campaignDir("refusals", {"name hall\nunits 2\nsquad 1\nmedkits 0\nmap\n...\n.S.E\n"});
+    ToolRun run =
+        runFloortool("check " + (dir / "campaign.txt").string() + " " + gamePath("init.txt"), dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "floortool: f1.floor: line 7: row is 4 cells wide, the first row is 3\n");
+
+    writeFile(dir / "f1.floor", "name hall\nunits 1\nsquad 1\nmedkits 0\nmap\n....\n.S.E\n");
+    run =
+        runFloortool("check " + (dir / "campaign.txt").string() + " " + gamePath("init.txt"), dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "floortool: f1.floor is not square\n");
+
+    run = runFloortool("check " + (dir / "campaign.txt").string() + " " +
+                           (dir / "no-such-init.txt").string(),
+                       dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("cannot be read"), std::string::npos);
+}
