@@ -177,4 +177,21 @@ TEST(PathSearch, WithoutCallbacksEveryStepCostsOneAndLeavesTheGrid) {
     EXPECT_EQ(search.bestNode()->y, -2);
 }
 
+TEST(PathSearch, TheRouteSurvivesATraceAndStepsMayRunByHand) {
+    CostGrid grid{OPEN_5X5};
+    PathSearch search;
+    useGrid(search, grid);
+    search.startSearch(0, 0, 2, 0);
+    int32_t result = SEARCH_RUNNING;
+    int32_t steps = 0;
+    while (result == SEARCH_RUNNING && steps < 100) {
+        result = search.searchStep();
+        ++steps;
+    }
+    ASSERT_EQ(result, SEARCH_FOUND);
+    const PathNode* goal = search.bestNode();
+    EXPECT_TRUE(search.traceLine(0, 4, 4, 0));
+    EXPECT_EQ(search.bestNode(), goal);
+    EXPECT_TRUE(routeIs(OPEN_5X5, routeTo(goal), {{0, 0}, {1, 0}, {2, 0}}));
+}
 } // namespace
