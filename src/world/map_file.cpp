@@ -8,8 +8,8 @@ constexpr long HEADER_BYTES = 8;
 constexpr long CELL_BYTES = 4;
 
 int32_t fromLittleEndian(const unsigned char bytes[4]) {
-    const uint32_t value = uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 |
-                           uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24;
+    const uint32_t value = uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
+                           uint32_t{bytes[3]} << 24;
     return static_cast<int32_t>(value);
 }
 

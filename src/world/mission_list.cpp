@@ -14,8 +14,11 @@ struct Reader {
 
     bool word(size_t maxLength, const char* what, std::string& out) {
         switch (readWord(file, maxLength, out)) {
-        case WordRead::OK: return true;
-        case WordRead::END: why = "ends before the " + std::string(what) + where(); break;
+        case WordRead::OK:
+            return true;
+        case WordRead::END:
+            why = "ends before the " + std::string(what) + where();
+            break;
         case WordRead::TOO_LONG:
             why = "has a " + std::string(what) + " over " + std::to_string(maxLength) +
                   " characters" + where();

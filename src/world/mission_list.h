@@ -20,7 +20,9 @@ struct FloorPlan {
 };
 
 // A larger squad in the list is cut to the four slots the game has.
-inline int32_t playedSquadSize(const FloorPlan& plan) { return std::min(plan.squadSize, SQUAD_MAX); }
+inline int32_t playedSquadSize(const FloorPlan& plan) {
+    return std::min(plan.squadSize, SQUAD_MAX);
+}
 
 // Reads the floor count and the records of floors 1 to n. True when the list
 // reads well that far; plan then holds floor n's record, or stays as it was

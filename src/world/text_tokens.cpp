@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 namespace {
-bool isSpace(int c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool isSpace(int c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 } // namespace
 
 WordRead readWord(std::FILE* file, size_t maxLength, std::string& word) {

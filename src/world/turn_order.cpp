@@ -5,7 +5,9 @@
 #include "world/game_state.h"
 
 namespace {
-bool canAct(const Unit& unit) { return unit.health > 0 && unit.onFloor; }
+bool canAct(const Unit& unit) {
+    return unit.health > 0 && unit.onFloor;
+}
 
 // A soldier who has gone through the exit has no turn left on this floor, so
 // a wrap must not hand slot 0 to one. Dead units are left where they stand:

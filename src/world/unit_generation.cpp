@@ -13,7 +13,9 @@ constexpr int32_t TARGET_PREFERENCES = 5;
 constexpr int32_t ACCURACY_BUMP_LIMIT = 5;
 constexpr int32_t ACCURACY_BUMP = 2;
 
-int32_t rollStat() { return gameRand() % STAT_SPREAD + STAT_MIN; }
+int32_t rollStat() {
+    return gameRand() % STAT_SPREAD + STAT_MIN;
+}
 
 // The draw order is fixed: it is what makes every floor reproducible.
 void rollStatistics(Unit& unit) {
@@ -85,7 +87,9 @@ void makeEnemy(Unit& unit, int32_t rank, int32_t sideLength, bool patrolCellExis
 }
 } // namespace
 
-bool canHoldPatrolPoint(int32_t code) { return code != CELL_WALL && code != CELL_EXIT; }
+bool canHoldPatrolPoint(int32_t code) {
+    return code != CELL_WALL && code != CELL_EXIT;
+}
 
 void generateUnits(int32_t count, Unit units[], int32_t squadSize, int32_t sideLength) {
     shotTimer = 0;

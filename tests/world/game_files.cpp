@@ -15,11 +15,16 @@
 namespace {
 int32_t codeFor(char c) {
     switch (c) {
-    case '.': return CELL_FLOOR;
-    case 'c': return CELL_WALL2;
-    case '#': return CELL_WALL;
-    case 'E': return CELL_EXIT;
-    case '+': return CELL_MEDKIT;
+    case '.':
+        return CELL_FLOOR;
+    case 'c':
+        return CELL_WALL2;
+    case '#':
+        return CELL_WALL;
+    case 'E':
+        return CELL_EXIT;
+    case '+':
+        return CELL_MEDKIT;
     }
     throw std::invalid_argument(std::string("unknown map character ") + c);
 }
@@ -27,11 +32,10 @@ int32_t codeFor(char c) {
 auto fieldsOf(const Unit& u) {
     return std::tie(u.x, u.y, u.side, u.actionPoints, u.targetIndex, u.patrolLeg, u.alerted,
                     u.patrolPoints[0][0], u.patrolPoints[0][1], u.patrolPoints[1][0],
-                    u.patrolPoints[1][1], u.lastSeenX, u.lastSeenY, u.reservedFlag,
-                    u.unspotted, u.onFloor, u.reservedWord, u.speed, u.strength, u.dodge,
-                    u.accuracy, u.reservedStat, u.health, u.maxHealth, u.attackRange,
-                    u.targetPreference, u.shortRange, u.longRange, u.damageMax,
-                    u.weaponSound);
+                    u.patrolPoints[1][1], u.lastSeenX, u.lastSeenY, u.reservedFlag, u.unspotted,
+                    u.onFloor, u.reservedWord, u.speed, u.strength, u.dodge, u.accuracy,
+                    u.reservedStat, u.health, u.maxHealth, u.attackRange, u.targetPreference,
+                    u.shortRange, u.longRange, u.damageMax, u.weaponSound);
 }
 
 bool sameMedkit(const Medkit& a, const Medkit& b) {
@@ -58,10 +62,9 @@ void writeRawInts(const std::string& path, const std::vector<int32_t>& values) {
     ASSERT_NE(file, nullptr) << path;
     for (int32_t value : values) {
         const uint32_t bits = static_cast<uint32_t>(value);
-        const unsigned char bytes[4] = {static_cast<unsigned char>(bits),
-                                        static_cast<unsigned char>(bits >> 8),
-                                        static_cast<unsigned char>(bits >> 16),
-                                        static_cast<unsigned char>(bits >> 24)};
+        const unsigned char bytes[4] = {
+            static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+            static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
         std::fwrite(bytes, 1, 4, file);
     }
     std::fclose(file);
@@ -86,8 +89,7 @@ std::string missionText(const std::vector<FloorRecord>& floors) {
     std::string text = std::to_string(floors.size()) + "\n";
     for (const FloorRecord& f : floors)
         text += "Map " + f.mapPath + "\nUnits " + std::to_string(f.unitCount) + "\nSquad " +
-                std::to_string(f.squadSize) + "\nMedkits " + std::to_string(f.medkitCount) +
-                "\n";
+                std::to_string(f.squadSize) + "\nMedkits " + std::to_string(f.medkitCount) + "\n";
     return text;
 }
 
@@ -137,10 +139,10 @@ void GameFilesTest::TearDown() {
 }
 
 WorldSnapshot takeSnapshot() {
-    return WorldSnapshot{mapWidth,     mapHeight,   mapCells,   occupancy,   turnOrder,
-                         units,        medkits,     unitCount,  turnSlot,    squadSize,
-                         enemiesLeft,  squadOnFloor, floorNumber, floorCount, shotTimer,
-                         shotTarget,   medkitCount, allFloorsDone, randomState()};
+    return WorldSnapshot{mapWidth,    mapHeight,    mapCells,      occupancy,    turnOrder,
+                         units,       medkits,      unitCount,     turnSlot,     squadSize,
+                         enemiesLeft, squadOnFloor, floorNumber,   floorCount,   shotTimer,
+                         shotTarget,  medkitCount,  allFloorsDone, randomState()};
 }
 
 void expectSameWorld(const WorldSnapshot& before, const WorldSnapshot& after) {
