@@ -5,7 +5,9 @@
 #include "world/unit_generation.h"
 
 namespace {
-std::string text(int32_t value) { return std::to_string(value); }
+std::string text(int32_t value) {
+    return std::to_string(value);
+}
 
 std::string checkSize(const MapGrid& grid) {
     if (grid.width <= 0 || grid.height <= 0)
@@ -71,7 +73,9 @@ int32_t countCells(const MapGrid& grid, bool (*wanted)(int32_t code)) {
     return count;
 }
 
-bool isFloorCell(int32_t code) { return code == CELL_FLOOR; }
+bool isFloorCell(int32_t code) {
+    return code == CELL_FLOOR;
+}
 
 // Both placements draw until they hit a suitable cell, so one must exist.
 std::string checkPlacements(const FloorPlan& plan, const MapGrid& grid) {

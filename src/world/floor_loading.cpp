@@ -30,8 +30,7 @@ struct Health {
 // Only the previous floor's squad carries over: a slot that was an enemy
 // there keeps the fresh health of a new recruit.
 std::vector<Health> takeSquadHealth(int32_t newSquadSize) {
-    const int32_t carried =
-        std::min({newSquadSize, squadSize, static_cast<int32_t>(units.size())});
+    const int32_t carried = std::min({newSquadSize, squadSize, static_cast<int32_t>(units.size())});
     std::vector<Health> kept;
     for (int32_t s = 0; s < carried; ++s)
         kept.push_back(Health{units[s].health, units[s].maxHealth});
@@ -152,6 +151,10 @@ bool loadMap(const char* path) {
     return true;
 }
 
-const std::string& floorLoadError() { return loadError; }
+const std::string& floorLoadError() {
+    return loadError;
+}
 
-void setMapRedrawHook(MapRedrawHook hook) { redrawHook = hook; }
+void setMapRedrawHook(MapRedrawHook hook) {
+    redrawHook = hook;
+}
