@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 #include "game_files.h"
@@ -45,6 +44,7 @@ void writeFloors(const std::vector<FloorRecord>& floors, const MapGrid& grid) {
 struct Expectation {
     std::vector<Unit> units;
     std::vector<Medkit> medkits;
+    std::vector<int32_t> cells;
     uint32_t finalState = 0;
     int32_t patrolAttempts = 0;
     int32_t medkitAttempts = 0;
@@ -54,61 +54,70 @@ struct Expectation {
 // worked out draw by draw from the generator formula.
 const char* const walledStats = "8 6 5 7 2\n6 7 8 9 3\n5 5 5 5 1\n9 9 9 9 0\n";
 
+bool patrolCell(int32_t code) {
+    return code != CELL_WALL && code != CELL_EXIT;
+}
+
+Unit expectedUnit(TestRandom& r, int32_t i, int32_t squad, const MapGrid& map, Expectation& e) {
+    const int32_t side = map.width;
+    Unit u{};
+    u.speed = r.next() % 5 + 5;
+    u.dodge = r.next() % 5 + 5;
+    u.reservedStat = r.next() % 5 + 5;
+    u.accuracy = r.next() % 5 + 5;
+    u.strength = r.next() % 5 + 5;
+    u.attackRange = r.next() % 5 + 7;
+    u.targetPreference = r.next() % 5;
+    r.next();
+    u.weaponSound = r.next() % 3;
+    u.targetIndex = -1;
+    u.onFloor = true;
+    if (i < squad) {
+        u.x = 1, u.y = i + 1, u.side = 1, u.unspotted = true;
+        u.accuracy += u.accuracy == 5 ? 2 : 0;
+        u.health = u.maxHealth = 20;
+        u.damageMax = 4, u.longRange = 10, u.shortRange = 6;
+        return u;
+    }
+    u.x = side - 1, u.y = side - 1 - (i - squad), u.side = -1;
+    u.health = u.maxHealth = 9;
+    u.damageMax = 7, u.longRange = 10, u.shortRange = 5;
+    for (auto& point : u.patrolPoints) {
+        do {
+            point[0] = r.next() % side;
+            point[1] = r.next() % side;
+            ++e.patrolAttempts;
+        } while (!patrolCell(cellOf(map, point[0], point[1])));
+    }
+    return u;
+}
+
 Expectation expectWalledFloor() {
-    const MapGrid& map = walledMap;
-    const int32_t side = 8, squad = 2, count = 5;
     TestRandom r;
     Expectation e;
-    for (int32_t i = 0; i < count; ++i) {
-        Unit u{};
-        u.speed = r.next() % 5 + 5;
-        u.dodge = r.next() % 5 + 5;
-        u.reservedStat = r.next() % 5 + 5;
-        u.accuracy = r.next() % 5 + 5;
-        u.strength = r.next() % 5 + 5;
-        u.attackRange = r.next() % 5 + 7;
-        u.targetPreference = r.next() % 5;
-        r.next();
-        u.weaponSound = r.next() % 3;
-        if (i < squad) {
-            u.x = 1;
-            u.y = i + 1;
-            u.accuracy += u.accuracy == 5 ? 2 : 0;
-            u.health = u.maxHealth = 20;
-            u.damageMax = 4, u.longRange = 10, u.shortRange = 6;
-        } else {
-            u.x = side - 1;
-            u.y = side - 1 - (i - squad);
-            u.health = u.maxHealth = 9;
-            u.damageMax = 7, u.longRange = 10, u.shortRange = 5;
-            for (auto& point : u.patrolPoints) {
-                do {
-                    point[0] = r.next() % side;
-                    point[1] = r.next() % side;
-                    ++e.patrolAttempts;
-                } while (cellOf(map, point[0], point[1]) == CELL_WALL ||
-                         cellOf(map, point[0], point[1]) == CELL_EXIT);
-            }
-        }
-        e.units.push_back(u);
-    }
+    for (int32_t i = 0; i < 5; ++i)
+        e.units.push_back(expectedUnit(r, i, 2, walledMap, e));
     // Stats file: slot 0 kind 2 with a fresh sound, slot 1 kind 3 keeps its
     // rifle, slots 2 and 3 belong to nobody but their kinds 1 and 0 draw.
-    e.units[0].speed = 8, e.units[0].dodge = 6, e.units[0].accuracy = 5, e.units[0].strength = 7;
-    e.units[0].damageMax = 6, e.units[0].longRange = 15, e.units[0].shortRange = 8;
-    e.units[0].weaponSound = r.next() % 3;
-    e.units[1].speed = 6, e.units[1].dodge = 7, e.units[1].accuracy = 8, e.units[1].strength = 9;
+    Unit& first = e.units[0];
+    first.speed = 8, first.dodge = 6, first.accuracy = 5, first.strength = 7;
+    first.damageMax = 6, first.longRange = 15, first.shortRange = 8;
+    first.weaponSound = r.next() % 3;
+    Unit& second = e.units[1];
+    second.speed = 6, second.dodge = 7, second.accuracy = 8, second.strength = 9;
     r.next();
     r.next();
-    MapGrid cells = map;
+    for (Unit& u : e.units)
+        u.actionPoints = u.speed; // the first round already runs on the file's speed
+    e.cells = walledMap.cells;
     for (int32_t k = 0; k < 3; ++k) {
         Medkit m{0, 0, 1};
         do {
-            m.x = r.next() % side;
-            m.y = r.next() % side;
+            m.x = r.next() % 8;
+            m.y = r.next() % 8;
             ++e.medkitAttempts;
-        } while (cellOf(cells, m.x, m.y) != CELL_FLOOR);
-        cells.cells[static_cast<size_t>(m.y) * side + m.x] = CELL_MEDKIT;
+        } while (e.cells[m.y * 8 + m.x] != CELL_FLOOR);
+        e.cells[m.y * 8 + m.x] = CELL_MEDKIT;
         e.medkits.push_back(m);
     }
     e.finalState = r.state;
@@ -147,72 +156,24 @@ TEST_F(FloorLoading, AFullLoadMatchesTheDrawsWorkedOutByHand) {
     ASSERT_GT(e.medkitAttempts, 3) << "the map should make some medkit draws miss";
 
     ASSERT_EQ(units.size(), 5u);
-    for (int32_t i = 0; i < 5; ++i) {
-        const Unit& got = units[i];
-        const Unit& want = e.units[i];
-        SCOPED_TRACE("unit " + std::to_string(i));
-        EXPECT_EQ(got.x, want.x);
-        EXPECT_EQ(got.y, want.y);
-        EXPECT_EQ(got.side, i < 2 ? SIDE_SQUAD : SIDE_ENEMY);
-        EXPECT_EQ(got.speed, want.speed);
-        EXPECT_EQ(got.actionPoints, want.speed) << "the first round runs on the file's speed";
-        EXPECT_EQ(got.dodge, want.dodge);
-        EXPECT_EQ(got.reservedStat, want.reservedStat);
-        EXPECT_EQ(got.accuracy, want.accuracy);
-        EXPECT_EQ(got.strength, want.strength);
-        EXPECT_EQ(got.attackRange, want.attackRange);
-        EXPECT_EQ(got.targetPreference, want.targetPreference);
-        EXPECT_EQ(got.health, want.health);
-        EXPECT_EQ(got.maxHealth, want.maxHealth);
-        EXPECT_EQ(got.damageMax, want.damageMax);
-        EXPECT_EQ(got.longRange, want.longRange);
-        EXPECT_EQ(got.shortRange, want.shortRange);
-        EXPECT_EQ(got.weaponSound, want.weaponSound);
-        EXPECT_EQ(got.targetIndex, NO_UNIT);
-        EXPECT_TRUE(got.onFloor);
-        if (i >= 2)
-            for (int leg = 0; leg < 2; ++leg) {
-                EXPECT_EQ(got.patrolPoints[leg][0], want.patrolPoints[leg][0]) << leg;
-                EXPECT_EQ(got.patrolPoints[leg][1], want.patrolPoints[leg][1]) << leg;
-            }
-        else
-            EXPECT_TRUE(got.unspotted);
-    }
-
-    std::vector<int32_t> order(5);
-    std::iota(order.begin(), order.end(), 0);
+    for (int32_t i = 0; i < 5; ++i)
+        EXPECT_TRUE(units[i] == e.units[i]) << "unit " << i;
+    std::vector<int32_t> order{0, 1, 2, 3, 4};
     std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
         return e.units[a].accuracy > e.units[b].accuracy;
     });
     EXPECT_EQ(turnOrder, order);
-
-    ASSERT_EQ(medkits.size(), 3u);
-    for (int32_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(medkits[k].x, e.medkits[k].x) << k;
-        EXPECT_EQ(medkits[k].y, e.medkits[k].y) << k;
-        EXPECT_EQ(medkits[k].active, 1) << k;
-    }
-    MapGrid withMedkits = walledMap;
-    for (const Medkit& m : e.medkits)
-        withMedkits.cells[static_cast<size_t>(m.y) * 8 + m.x] = CELL_MEDKIT;
-    EXPECT_EQ(mapCells, withMedkits.cells);
-
+    EXPECT_TRUE(medkits == e.medkits);
+    EXPECT_EQ(mapCells, e.cells);
     std::vector<int32_t> occupied(64, 0);
     for (const Unit& u : e.units)
-        occupied[static_cast<size_t>(u.y) * 8 + u.x] = 1;
+        occupied[u.y * 8 + u.x] = 1;
     EXPECT_EQ(occupancy, occupied);
-
     EXPECT_EQ(randomState(), e.finalState) << "no draw more or less than worked out";
-    EXPECT_EQ(mapWidth, 8);
-    EXPECT_EQ(mapHeight, 8);
-    EXPECT_EQ(unitCount, 5);
-    EXPECT_EQ(squadSize, 2);
-    EXPECT_EQ(enemiesLeft, 3);
-    EXPECT_EQ(squadOnFloor, 2);
-    EXPECT_EQ(medkitCount, 3);
-    EXPECT_EQ(floorCount, 1);
-    EXPECT_EQ(turnSlot, 0);
-    EXPECT_EQ(shotTimer, 0);
+
+    EXPECT_EQ((std::vector<int32_t>{mapWidth, mapHeight, unitCount, squadSize, enemiesLeft,
+                                    squadOnFloor, medkitCount, floorCount, turnSlot, shotTimer}),
+              (std::vector<int32_t>{8, 8, 5, 2, 3, 2, 3, 1, 0, 0}));
     EXPECT_FALSE(allFloorsDone);
     EXPECT_EQ(redrawCount, 1);
     EXPECT_EQ(medkitCellsAtRedraw, 3) << "the picture is redrawn after the medkits are placed";

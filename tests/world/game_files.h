@@ -57,16 +57,17 @@ class GameFilesTest : public testing::Test {
     int32_t previousBandHeight = 0;
 };
 
+// Whole-record comparisons for expectations.
+bool operator==(const Unit& a, const Unit& b);
+bool operator==(const Medkit& a, const Medkit& b);
+
 // Everything a load may change, to show that a refused load changed nothing.
 struct WorldSnapshot {
-    int32_t mapWidth, mapHeight;
+    std::vector<int32_t> counters; // sizes, counts, slot, floor, shot and random state
     std::vector<int32_t> mapCells, occupancy, turnOrder;
     std::vector<Unit> units;
     std::vector<Medkit> medkits;
-    int32_t unitCount, turnSlot, squadSize, enemiesLeft, squadOnFloor;
-    int32_t floorNumber, floorCount, shotTimer, shotTarget, medkitCount;
     bool allFloorsDone;
-    uint32_t randomState;
 };
 WorldSnapshot takeSnapshot();
 void expectSameWorld(const WorldSnapshot& before, const WorldSnapshot& after);
