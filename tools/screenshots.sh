@@ -31,12 +31,20 @@ shot() {
   sleep "${2:-1}"
   import -window "$window" png:- | convert - -crop 640x480+0+0 +repage "$out/$1.png"
 }
-press() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; }
+# The game polls the buttons once a frame: hold each press long enough to be seen.
+press() {
+  xdotool mousemove --window "$window" "$1" "$2"
+  sleep 0.3
+  xdotool mousedown "${3:-1}"
+  sleep 0.3
+  xdotool mouseup "${3:-1}"
+}
 
 xdotool mousemove --window "$window" 420 250
 shot title 2
 press 320 336        # the start button
 sleep 1
+shot story 0
 xdotool key --window "$window" space   # past the story page
 sleep 1
 # Floor 1 is 12 x 12: with the shipped settings a tile is 40 x 38 pixels
