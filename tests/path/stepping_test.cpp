@@ -21,7 +21,8 @@ std::vector<std::string> floorLines() {
 struct Stepping : testing::Test {
     PathSearch search;
 
-    void configure() {
+    void useFloor(std::initializer_list<const char*> rows) {
+        buildFloor(rows);
         search.setRows(mapWidth);
         search.costFn = stepCost;
         search.validFn = canEnter;
@@ -50,8 +51,7 @@ struct Stepping : testing::Test {
 };
 
 TEST_F(Stepping, EachStepTakesTheFirstCellOfAFreshRoute) {
-    buildFloor({".....", ".###.", "....."});
-    configure();
+    useFloor({".....", ".###.", "....."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 2);
     const std::vector<std::string> map = floorLines();
     EXPECT_TRUE(
@@ -60,23 +60,20 @@ TEST_F(Stepping, EachStepTakesTheFirstCellOfAFreshRoute) {
 }
 
 TEST_F(Stepping, StepsLeaveOccupancyToTheCaller) {
-    buildFloor({"...."});
-    configure();
+    useFloor({"...."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
     EXPECT_EQ(stepTowards(units[soldier], Cell{3, 0}, search), STEP_MOVED);
     EXPECT_EQ(occupancy, (std::vector<int32_t>{1, 0, 0, 0}));
 }
 
 TEST_F(Stepping, DiagonalStepsSlipBetweenWallCorners) {
-    buildFloor({".#", "#."});
-    configure();
+    useFloor({".#", "#."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
     EXPECT_TRUE(routeIs(floorLines(), walk(soldier, Cell{1, 1}), {{0, 0}, {1, 1}}));
 }
 
 TEST_F(Stepping, OnlyAnUnseenSoldierCrossesCover) {
-    buildFloor({"...", "#c#", "..."});
-    configure();
+    useFloor({"...", "#c#", "..."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 1, 0);
     const std::vector<std::string> map = floorLines();
 
@@ -88,28 +85,21 @@ TEST_F(Stepping, OnlyAnUnseenSoldierCrossesCover) {
     EXPECT_TRUE(routeIs(map, walk(soldier, Cell{1, 2}), {{1, 0}, {1, 1}, {1, 2}}));
 }
 
-TEST_F(Stepping, ASpottedSoldierAimingAtCoverKeepsItsPoints) {
-    buildFloor({"...", "#c#", "..."});
-    configure();
+TEST_F(Stepping, AimingAtCoverOutOfReachCostsAnEnemyItsPointsButNotASoldier) {
+    useFloor({"...", "#c#", "..."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 1, 0);
+    const int32_t guard = addUnit(SIDE_ENEMY, 1, 2);
     EXPECT_EQ(step(soldier, Cell{1, 1}), STEP_BLOCKED);
     EXPECT_EQ(units[soldier].actionPoints, 7);
     EXPECT_EQ(units[soldier].y, 0);
-}
 
-TEST_F(Stepping, AnEnemyAimingAtCoverLosesItsPoints) {
-    buildFloor({"...", "#c#", "..."});
-    configure();
-    addUnit(SIDE_SQUAD, 0, 2);
-    const int32_t guard = addUnit(SIDE_ENEMY, 1, 0);
     turnSlot = 1;
     EXPECT_EQ(step(guard, Cell{1, 1}), STEP_BLOCKED);
     EXPECT_EQ(units[guard].actionPoints, 0);
 }
 
 TEST_F(Stepping, AnOccupiedGoalIsOutOfReachUnlessItIsTheExit) {
-    buildFloor({"....", "...E"});
-    configure();
+    useFloor({"....", "...E"});
     floorCount = 2;
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
     addUnit(SIDE_SQUAD, 2, 0);
@@ -125,8 +115,7 @@ TEST_F(Stepping, AMedkitHealsEightUpToTheCeilingAndIsUsedUp) {
     const struct { int32_t before, after; } heals[] = {{5, 13}, {15, 20}, {12, 20}};
     for (const auto& heal : heals) {
         SCOPED_TRACE(heal.before);
-        buildFloor({"....."});
-        configure();
+        useFloor({"....."});
         addMedkit(4, 0);
         addMedkit(1, 0);
         const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
@@ -141,8 +130,7 @@ TEST_F(Stepping, AMedkitHealsEightUpToTheCeilingAndIsUsedUp) {
 }
 
 TEST_F(Stepping, TheExitTakesASoldierOffAMiddleFloor) {
-    buildFloor({".E", ".."});
-    configure();
+    useFloor({".E", ".."});
     floorNumber = 2;
     floorCount = 3;
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
@@ -153,8 +141,7 @@ TEST_F(Stepping, TheExitTakesASoldierOffAMiddleFloor) {
 }
 
 TEST_F(Stepping, TheExitOfTheLastFloorCompletesTheGame) {
-    buildFloor({".E"});
-    configure();
+    useFloor({".E"});
     floorNumber = floorCount = 3;
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
     EXPECT_EQ(step(soldier, Cell{1, 0}), STEP_GAME_COMPLETE);
@@ -165,8 +152,7 @@ TEST_F(Stepping, TheExitOfTheLastFloorCompletesTheGame) {
 }
 
 TEST_F(Stepping, AnEnemyOnAMedkitOrTheExitChangesNothing) {
-    buildFloor({"..E", "..."}); // the last floor: a soldier here would end the game
-    configure();
+    useFloor({"..E", "..."}); // the last floor: a soldier here would end the game
     addMedkit(0, 0);
     addUnit(SIDE_SQUAD, 0, 1);
     const int32_t guard = addUnit(SIDE_ENEMY, 1, 0);
@@ -182,8 +168,7 @@ TEST_F(Stepping, AnEnemyOnAMedkitOrTheExitChangesNothing) {
 }
 
 TEST_F(Stepping, AUnitWithoutPointsStillStepsAndGoesNegative) {
-    buildFloor({"..."});
-    configure();
+    useFloor({"..."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
     units[soldier].actionPoints = 0;
     EXPECT_EQ(step(soldier, Cell{2, 0}), STEP_MOVED);
@@ -192,8 +177,7 @@ TEST_F(Stepping, AUnitWithoutPointsStillStepsAndGoesNegative) {
 
 TEST_F(Stepping, AStepPutsTheMovementRuleBackAfterASightTest) {
     // Sight rules would refuse the exit and let the unit walk through the soldier.
-    buildFloor({"...", ".#.", "..E"});
-    configure();
+    useFloor({"...", ".#.", "..E"});
     floorCount = 2;
     search.validFn = canSeeThrough;
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
@@ -203,8 +187,7 @@ TEST_F(Stepping, AStepPutsTheMovementRuleBackAfterASightTest) {
 }
 
 TEST_F(Stepping, APatrolWalksToThePointOfItsLeg) {
-    buildFloor({".....", "....."});
-    configure();
+    useFloor({".....", "....."});
     addUnit(SIDE_SQUAD, 0, 1);
     const int32_t guard = addUnit(SIDE_ENEMY, 2, 0);
     Unit& g = units[guard];
@@ -221,8 +204,7 @@ TEST_F(Stepping, APatrolWalksToThePointOfItsLeg) {
 }
 
 TEST_F(Stepping, APatrolWithoutARouteEndsItsTurn) {
-    buildFloor({"..#.."});
-    configure();
+    useFloor({"..#.."});
     const int32_t guard = addUnit(SIDE_ENEMY, 0, 0);
     units[guard].patrolPoints[0][0] = 4;
     EXPECT_EQ(patrolStep(units[guard], search), STEP_BLOCKED);
@@ -231,8 +213,7 @@ TEST_F(Stepping, APatrolWithoutARouteEndsItsTurn) {
 }
 
 TEST_F(Stepping, APatrolStandingOnItsPointStaysAndSpendsAPoint) {
-    buildFloor({"..."});
-    configure();
+    useFloor({"..."});
     const int32_t guard = addUnit(SIDE_ENEMY, 1, 0); // both points on its own cell
     occupancy[cellIndex(1, 0)] = 0;
     EXPECT_EQ(patrolStep(units[guard], search), STEP_MOVED);
