@@ -48,7 +48,8 @@ void NodeIndex::add(int32_t id, SearchNode* node) {
 bool NodeIndex::widenTo(int32_t id) {
     const int64_t size = static_cast<int64_t>(slots.size());
     const int64_t low = size ? std::min<int64_t>(firstId, id) : id;
-    const int64_t high = size ? std::max<int64_t>(firstId + size, int64_t{id} + 1) : int64_t{id} + 1;
+    const int64_t high =
+        size ? std::max<int64_t>(firstId + size, int64_t{id} + 1) : int64_t{id} + 1;
     const int64_t needed = high - low;
     const int64_t allowed =
         std::min(LARGEST_TABLE, std::max(ALWAYS_ALLOWED, SLOTS_PER_NODE * count));

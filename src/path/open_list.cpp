@@ -25,11 +25,14 @@ uint32_t OpenList::nextPriority() {
 
 // The node where a walk from the head past every f below the given one stops.
 SearchNode* OpenList::firstAtLeast(int32_t f) const {
+    // Often the head already does; the tree walk would end there too.
+    if (first && first->f >= f)
+        return first;
     SearchNode* at = root;
     while (at) {
         if (maxOf(at->left) >= f)
             at = at->left;
-        else if (at->node.f >= f)
+        else if (at->f >= f)
             return at;
         else
             at = maxOf(at->right) >= f ? at->right : nullptr;
@@ -45,8 +48,8 @@ SearchNode* OpenList::insert(SearchNode* node) {
     attachLeaf(node, before, after);
     while (node->up && node->up->priority < node->priority)
         rotateUp(node);
-    for (SearchNode* above = node->up; above && above->maxF < node->node.f; above = above->up)
-        above->maxF = node->node.f;
+    for (SearchNode* above = node->up; above && above->maxF < node->f; above = above->up)
+        above->maxF = node->f;
     return before;
 }
 
@@ -67,7 +70,7 @@ void OpenList::linkInOrder(SearchNode* node, SearchNode* before, SearchNode* aft
 // free slot on the node's side.
 void OpenList::attachLeaf(SearchNode* node, SearchNode* before, SearchNode* after) {
     node->left = node->right = nullptr;
-    node->maxF = node->node.f;
+    node->f = node->maxF = node->node.f;
     node->priority = nextPriority();
     if (!root) {
         node->up = nullptr;
@@ -109,7 +112,7 @@ void OpenList::rotateUp(SearchNode* node) {
 
 // Recomputes the subtree's largest f; true when it changed.
 bool OpenList::pull(SearchNode* node) {
-    int32_t most = node->node.f;
+    int32_t most = node->f;
     if (maxOf(node->left) > most)
         most = node->left->maxF;
     if (maxOf(node->right) > most)
@@ -143,6 +146,7 @@ SearchNode* OpenList::popHead() {
 }
 
 void OpenList::refresh(SearchNode* node) {
+    node->f = node->node.f;
     for (SearchNode* at = node; at && pull(at); at = at->up) {
     }
 }

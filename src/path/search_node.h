@@ -8,15 +8,17 @@
 
 #include "path/path_node.h"
 
-struct SearchNode {
+// Laid out so that the fields a walk down the tree reads share one cache line.
+struct alignas(64) SearchNode {
     PathNode node;
+    SearchNode* prev; // in list order
     // A tree over open-list positions, in list order, each subtree knowing its largest f.
     SearchNode* left;
     SearchNode* right;
     SearchNode* up;
-    SearchNode* prev;
-    uint32_t priority;
+    int32_t f; // node.f as the tree last saw it
     int32_t maxF;
+    uint32_t priority;
     bool open;
 };
 

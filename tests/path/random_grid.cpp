@@ -124,7 +124,9 @@ std::string RandomGrid::describe() const {
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             const int32_t cellPrice = prices[y * width + x];
-            out << (cellPrice == 0 ? '#' : cellPrice == 1 ? '.' : static_cast<char>('0' + cellPrice));
+            out << (cellPrice == 0   ? '#'
+                    : cellPrice == 1 ? '.'
+                                     : static_cast<char>('0' + cellPrice));
         }
         out << '\n';
     }

@@ -57,9 +57,8 @@ NodeRecord recordOf(const PathNode& node,
 
 std::string describeNode(const NodeRecord& node) {
     std::ostringstream out;
-    out << "(" << node.x << ',' << node.y << ") f " << node.f << " g " << node.g << " h "
-        << node.h << " id " << node.id << " parent #" << node.parent << " next #" << node.next
-        << " children";
+    out << "(" << node.x << ',' << node.y << ") f " << node.f << " g " << node.g << " h " << node.h
+        << " id " << node.id << " parent #" << node.parent << " next #" << node.next << " children";
     for (int32_t i = 0; i < node.childCount && i < 8; ++i)
         out << " #" << node.children[i];
     return out.str();
@@ -72,8 +71,8 @@ bool CallRecord::operator==(const CallRecord& o) const {
 }
 
 bool NodeRecord::operator==(const NodeRecord& o) const {
-    return f == o.f && g == o.g && h == o.h && x == o.x && y == o.y &&
-           childCount == o.childCount && id == o.id && parent == o.parent && next == o.next &&
+    return f == o.f && g == o.g && h == o.h && x == o.x && y == o.y && childCount == o.childCount &&
+           id == o.id && parent == o.parent && next == o.next &&
            std::equal(children, children + 8, o.children);
 }
 
@@ -113,7 +112,8 @@ void takeSnapshot(Transcript& transcript, const PathNode* best) {
     for (const PathNode* node : transcript.created)
         transcript.nodes.push_back(recordOf(*node, numbers));
     transcript.best = numberOf(numbers, best);
-    for (const PathNode* at = best; at && transcript.route.size() <= numbers.size(); at = at->parent)
+    for (const PathNode* at = best; at && transcript.route.size() <= numbers.size();
+         at = at->parent)
         transcript.route.push_back(numberOf(numbers, at));
 }
 

@@ -51,7 +51,8 @@ int32_t recordList(const PathNode* parent, const PathNode* node, int32_t code, i
 void takeSnapshot(Transcript& transcript, const PathNode* best);
 
 // Runs one search on the grid with every callback recording into the transcript.
-template <typename Engine> void runRecorded(Engine& engine, const RandomGrid& grid, Transcript& out) {
+template <typename Engine>
+void runRecorded(Engine& engine, const RandomGrid& grid, Transcript& out) {
     out.grid = &grid;
     const intptr_t data = reinterpret_cast<intptr_t>(&out);
     engine.validFn = grid.bounded ? recordValid : nullptr;

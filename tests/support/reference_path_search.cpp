@@ -41,8 +41,7 @@ void ReferencePathSearch::initNode(PathNode& node, int32_t x, int32_t y) {
 }
 
 int32_t ReferencePathSearch::invokeCallback(PathCallback fn, const PathNode* parent,
-                                            const PathNode* node, int32_t code,
-                                            intptr_t userData) {
+                                            const PathNode* node, int32_t code, intptr_t userData) {
     return fn ? fn(parent, node, code, userData) : 1;
 }
 
