@@ -9,7 +9,7 @@ constexpr int64_t ALWAYS_ALLOWED = 1 << 16;
 // ...beyond that to this many per node...
 constexpr int64_t SLOTS_PER_NODE = 64;
 // ...and never beyond this.
-constexpr int64_t LARGEST_TABLE = 1 << 22;
+constexpr int64_t LARGEST_TABLE = 1 << 20;
 } // namespace
 
 void NodeIndex::clear() {
