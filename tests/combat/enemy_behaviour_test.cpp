@@ -11,6 +11,8 @@
 
 namespace {
 constexpr int32_t SHOW_TICKS = 9;
+constexpr const char* OPEN[] = {"......", "......", "......"};
+constexpr const char* CORRIDORS[] = {"......", "######", "......"};
 
 class EnemyTest : public ::testing::Test {
   protected:
@@ -20,15 +22,15 @@ class EnemyTest : public ::testing::Test {
         setRandomState(1);
     }
 
-    // The search set up as a floor load leaves it.
+    // The search as a floor load leaves it.
     void floor(std::initializer_list<const char*> rows) {
         buildFloor(rows);
-        pathSearch.costData = pathSearch.notifyData = 0;
         pathSearch.childNotifyFn = pathSearch.listNotifyFn = nullptr;
         pathSearch.setRows(mapWidth);
         pathSearch.costFn = stepCost;
         pathSearch.validFn = canEnter;
     }
+    void floor(const char* const (&rows)[3]) { floor({rows[0], rows[1], rows[2]}); }
 
     int32_t enemy(int32_t x, int32_t y, Cell point0, Cell point1) {
         const int32_t i = addUnit(SIDE_ENEMY, x, y);
@@ -40,18 +42,27 @@ class EnemyTest : public ::testing::Test {
     }
     int32_t enemy(int32_t x, int32_t y, Cell point) { return enemy(x, y, point, point); }
 
-    void hunting(int32_t hunter, int32_t prey) {
-        units[hunter].alerted = 1;
-        units[hunter].targetIndex = prey;
+    // The acting enemy, already after a target.
+    int32_t hunter(int32_t x, int32_t y, int32_t prey, Cell point = {0, 1}) {
+        const int32_t i = enemy(x, y, point);
+        units[i].alerted = 1;
+        units[i].targetIndex = prey;
+        turnSlot = i;
+        return i;
     }
 
-    void turnOf(int32_t unit) { turnSlot = unit; }
+    // A soldier another enemy has shot; its cell was freed then.
+    int32_t fallen(int32_t x, int32_t y) {
+        const int32_t i = addUnit(SIDE_SQUAD, x, y);
+        units[i].health = 0;
+        occupancy[cellIndex(x, y)] = 0;
+        return i;
+    }
 
     int32_t actOnTick() {
         tickPending = true;
-        return actNow();
+        return enemyAct(units.data(), pathSearch, turnSlot, fired);
     }
-    int32_t actNow() { return enemyAct(units.data(), pathSearch, turnSlot, fired); }
 
     bool fired = false;
 };
@@ -72,97 +83,62 @@ bool at(const Unit& u, int32_t x, int32_t y) {
 }
 } // namespace
 
-// --- Pacing: whose turn, and one action per tick -------------------------
+TEST_F(EnemyTest, ActsOncePerTickAndOnlyForAnEnemy) {
+    floor(CORRIDORS);
+    const int32_t soldier = addUnit(SIDE_SQUAD, 0, 2);
+    const int32_t dead = enemy(5, 2, Cell{1, 2});
+    const int32_t guard = enemy(5, 0, Cell{0, 0});
+    units[dead].health = 0;
 
-TEST_F(EnemyTest, ASoldiersTurnIsLeftToThePlayer) {
-    floor({"....", "....", "....", "...."});
-    addUnit(SIDE_SQUAD, 0, 0);
-    enemy(3, 3, Cell{2, 3});
-    turnOf(0);
+    turnSlot = soldier;
     fired = true;
     EXPECT_EQ(actOnTick(), TURN_AWAIT_PLAYER);
     EXPECT_FALSE(fired);
     EXPECT_TRUE(tickPending);
-}
 
-TEST_F(EnemyTest, ADeadEnemyIsPassedOverWithoutATick) {
-    floor({"....", "....", "....", "...."});
-    addUnit(SIDE_SQUAD, 0, 0);
-    const int32_t dead = enemy(3, 3, Cell{2, 3});
-    const int32_t next = enemy(3, 0, Cell{2, 0});
-    units[dead].health = 0;
-    turnOf(dead);
+    turnSlot = dead;
     tickPending = false;
-    EXPECT_EQ(actNow(), TURN_NEXT);
-    EXPECT_EQ(turnSlot, next);
-}
-
-TEST_F(EnemyTest, WithoutATickNothingHappens) {
-    floor({"....", "....", "....", "...."});
-    addUnit(SIDE_SQUAD, 0, 0);
-    const int32_t guard = enemy(3, 3, Cell{2, 3});
-    turnOf(guard);
-    tickPending = false;
-    EXPECT_EQ(actNow(), TURN_NEXT);
-    EXPECT_TRUE(at(units[guard], 3, 3));
-    EXPECT_EQ(units[guard].actionPoints, 7);
+    EXPECT_EQ(enemyAct(units.data(), pathSearch, turnSlot, fired), TURN_NEXT);
     EXPECT_EQ(turnSlot, guard);
-}
 
-TEST_F(EnemyTest, OneTickIsOneStep) {
-    floor({"......", "######", "......"});
-    const int32_t guard = enemy(5, 0, Cell{0, 0});
-    turnOf(guard);
+    EXPECT_EQ(enemyAct(units.data(), pathSearch, turnSlot, fired), TURN_NEXT);
+    EXPECT_TRUE(at(units[guard], 5, 0));
     EXPECT_EQ(actOnTick(), TURN_STILL_ACTING);
     EXPECT_FALSE(tickPending);
-    EXPECT_EQ(actNow(), TURN_NEXT);
+    EXPECT_EQ(enemyAct(units.data(), pathSearch, turnSlot, fired), TURN_NEXT);
     EXPECT_TRUE(at(units[guard], 4, 0));
     EXPECT_EQ(units[guard].actionPoints, 6);
 }
 
-// --- Patrol and look-out -------------------------------------------------
-
-TEST_F(EnemyTest, APatrolStepMovesTheMarkAndTheLookOutSpotsASoldier) {
-    floor({"......", "######", "......"});
-    const int32_t soldier = addUnit(SIDE_SQUAD, 0, 2);
-    const int32_t guard = enemy(5, 2, Cell{1, 2});
-    units[guard].targetIndex = soldier + 7; // stale; the look-out writes it afresh
-    turnOf(guard);
-    EXPECT_EQ(actOnTick(), TURN_STILL_ACTING);
-    EXPECT_TRUE(at(units[guard], 4, 2));
-    EXPECT_EQ(units[guard].alerted, 1);
-    EXPECT_EQ(units[guard].targetIndex, soldier);
-    EXPECT_EQ(units[guard].lastSeenX, 0);
-    EXPECT_EQ(units[guard].lastSeenY, 2);
-    EXPECT_FALSE(fired);
-    EXPECT_EQ(marks(), "......\n"
-                       "......\n"
-                       "1...1.\n");
-}
-
-TEST_F(EnemyTest, NobodyInSightLeavesThePatrolUntargeted) {
-    floor({"......", "######", "......"});
-    addUnit(SIDE_SQUAD, 0, 0);
-    const int32_t guard = enemy(5, 2, Cell{1, 2});
-    enemy(0, 2, Cell{0, 2}); // in plain view, but on the same side
-    units[guard].targetIndex = 0;
-    turnOf(guard);
-    actOnTick();
-    EXPECT_EQ(units[guard].alerted, 0);
-    EXPECT_EQ(units[guard].targetIndex, NO_UNIT);
-}
-
-TEST_F(EnemyTest, TheLookOutTakesTheFirstLivingSoldierInIndexOrder) {
-    floor({"......", "......", "......"});
-    const int32_t fallen = addUnit(SIDE_SQUAD, 0, 0);
+TEST_F(EnemyTest, APatrolStepMovesItsMarkAndTheLookOutTakesTheFirstLivingSoldier) {
+    floor(OPEN);
+    fallen(0, 0);
     const int32_t far = addUnit(SIDE_SQUAD, 0, 2);
     addUnit(SIDE_SQUAD, 3, 2);
     const int32_t guard = enemy(5, 2, Cell{4, 2});
     enemy(5, 0, Cell{5, 0});
-    units[fallen].health = 0;
-    turnOf(guard);
-    actOnTick();
+    turnSlot = guard;
+    EXPECT_EQ(actOnTick(), TURN_STILL_ACTING);
+    EXPECT_TRUE(at(units[guard], 4, 2));
+    EXPECT_EQ(units[guard].alerted, 1);
     EXPECT_EQ(units[guard].targetIndex, far);
+    EXPECT_EQ(units[guard].lastSeenX, 0);
+    EXPECT_EQ(units[guard].lastSeenY, 2);
+    EXPECT_EQ(marks(), ".....1\n"
+                       "......\n"
+                       "1..11.\n");
+}
+
+TEST_F(EnemyTest, WithNobodyInSightThePatrolForgetsItsTarget) {
+    floor(CORRIDORS);
+    addUnit(SIDE_SQUAD, 0, 0);
+    const int32_t guard = enemy(5, 2, Cell{1, 2});
+    enemy(0, 2, Cell{0, 2}); // in plain view, but on the same side
+    units[guard].targetIndex = 0;
+    turnSlot = guard;
+    actOnTick();
+    EXPECT_EQ(units[guard].alerted, 0);
+    EXPECT_EQ(units[guard].targetIndex, NO_UNIT);
 }
 
 TEST_F(EnemyTest, TheLookOutTracesFromTheEnemyToTheSoldier) {
@@ -170,30 +146,16 @@ TEST_F(EnemyTest, TheLookOutTracesFromTheEnemyToTheSoldier) {
     floor({"....", ".#..", "....", "...."});
     const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
     const int32_t guard = enemy(3, 1, Cell{2, 1});
-    turnOf(guard);
+    turnSlot = guard;
     actOnTick();
     ASSERT_TRUE(at(units[guard], 2, 1));
-    EXPECT_EQ(units[guard].alerted, 1);
     EXPECT_EQ(units[guard].targetIndex, soldier);
 }
 
-TEST_F(EnemyTest, ASoldierInCoverOrOnTheExitIsNeverSeen) {
-    for (const char* row : {"c.....", "E....."}) {
-        floor({row, "......", "......"});
-        addUnit(SIDE_SQUAD, 0, 0);
-        const int32_t guard = enemy(5, 0, Cell{4, 0});
-        turnOf(guard);
-        actOnTick();
-        ASSERT_TRUE(at(units[guard], 4, 0)) << row;
-        EXPECT_EQ(units[guard].alerted, 0) << row;
-        EXPECT_EQ(units[guard].targetIndex, NO_UNIT) << row;
-    }
-}
-
 TEST_F(EnemyTest, ArrivalSwitchesTheLegAtTheNextAction) {
-    floor({"......", "######", "......"});
+    floor(CORRIDORS);
     const int32_t guard = enemy(5, 0, Cell{5, 0}, Cell{4, 0});
-    turnOf(guard);
+    turnSlot = guard;
     actOnTick();
     EXPECT_TRUE(at(units[guard], 4, 0));
     EXPECT_EQ(units[guard].patrolLeg, 1);
@@ -202,131 +164,75 @@ TEST_F(EnemyTest, ArrivalSwitchesTheLegAtTheNextAction) {
     EXPECT_EQ(units[guard].patrolLeg, 0);
 }
 
-TEST_F(EnemyTest, TheLastStepPassesTheTurn) {
-    floor({"......", "######", "......"});
-    const int32_t first = enemy(5, 0, Cell{0, 0});
-    const int32_t second = enemy(5, 2, Cell{0, 2});
-    units[first].actionPoints = 1;
-    units[second].actionPoints = 1;
-    turnOf(first);
-    EXPECT_EQ(actOnTick(), TURN_NEXT);
-    EXPECT_EQ(turnSlot, second);
-    EXPECT_EQ(actOnTick(), TURN_ROUND_OVER);
-    EXPECT_EQ(turnSlot, 0);
-}
-
 TEST_F(EnemyTest, AnUnreachablePatrolPointEndsTheTurnWithoutALookOut) {
-    struct Case {
-        const char* name;
-        std::initializer_list<const char*> rows;
-        bool pointHeld;
-    };
-    const Case cases[] = {
-        {"cover", {".....c", "......", "......", "......", "......", "......"}, false},
-        {"walled off", {"....#.", "....#.", "....#.", "....#.", "....#.", "....#."}, false},
-        {"held", {"......", "......", "......", "......", "......", "......"}, true},
-    };
-    for (const Case& c : cases) {
-        floor(c.rows);
+    const char* const cover[] = {".....c", "......", "......"};
+    const char* const walledOff[] = {"....#.", "....#.", "....#."};
+    for (const auto* rows : {&cover, &walledOff, &OPEN}) {
+        floor(*rows);
         const int32_t soldier = addUnit(SIDE_SQUAD, 0, 1);
         const int32_t guard = enemy(3, 1, Cell{5, 0});
-        if (c.pointHeld)
-            enemy(5, 0, Cell{5, 0});
+        if (rows == &OPEN)
+            enemy(5, 0, Cell{5, 0}); // holds the point
         units[guard].targetIndex = soldier;
-        turnOf(guard);
-        EXPECT_EQ(actOnTick(), c.pointHeld ? TURN_NEXT : TURN_ROUND_OVER) << c.name;
-        EXPECT_TRUE(at(units[guard], 3, 1)) << c.name;
-        EXPECT_EQ(units[guard].actionPoints, 0) << c.name;
-        EXPECT_EQ(units[guard].alerted, 0) << c.name;
-        EXPECT_EQ(units[guard].targetIndex, soldier) << c.name;
-        EXPECT_EQ(occupancy[cellIndex(3, 1)], 1) << c.name;
+        turnSlot = guard;
+        EXPECT_EQ(actOnTick(), rows == &OPEN ? TURN_NEXT : TURN_ROUND_OVER);
+        EXPECT_TRUE(at(units[guard], 3, 1));
+        EXPECT_EQ(units[guard].actionPoints, 0);
+        EXPECT_EQ(units[guard].alerted, 0); // the soldier was in plain view
+        EXPECT_EQ(units[guard].targetIndex, soldier);
+        EXPECT_EQ(occupancy[cellIndex(3, 1)], 1);
     }
 }
 
-// --- Alerted: fire or pursue ---------------------------------------------
-
-TEST_F(EnemyTest, FiresAtExactlyTheAttackRange) {
-    floor({"........", "........", "........"});
-    const int32_t soldier = addUnit(SIDE_SQUAD, 7, 0);
-    const int32_t guard = enemy(0, 0, Cell{0, 0});
-    units[guard].attackRange = 7;
-    hunting(guard, soldier);
-    turnOf(guard);
-    actOnTick();
-    EXPECT_TRUE(fired);
-    EXPECT_EQ(shotTarget, soldier);
-    EXPECT_EQ(shotTimer, SHOW_TICKS);
-    EXPECT_EQ(units[guard].actionPoints, 0);
-    EXPECT_TRUE(at(units[guard], 0, 0));
+TEST_F(EnemyTest, FiresAtExactlyTheAttackRangeAndPursuesJustPastIt) {
+    for (int32_t row : {0, 1}) {
+        floor({"........", "........", "........"});
+        const int32_t soldier = addUnit(SIDE_SQUAD, 7, row); // 7.0 or 7.07 away
+        const int32_t guard = hunter(0, 0, soldier);
+        units[guard].attackRange = 7;
+        actOnTick();
+        EXPECT_EQ(fired, row == 0);
+        EXPECT_EQ(shotTarget, row == 0 ? soldier : NO_UNIT);
+        EXPECT_EQ(shotTimer, row == 0 ? SHOW_TICKS : 0);
+        EXPECT_EQ(units[guard].x, row == 0 ? 0 : 1);
+        EXPECT_EQ(units[guard].actionPoints, row == 0 ? 0 : 6);
+    }
 }
 
-TEST_F(EnemyTest, PursuesJustPastTheAttackRange) {
-    floor({"........", "........", "........"});
-    const int32_t soldier = addUnit(SIDE_SQUAD, 7, 1); // 7.07 away
-    const int32_t guard = enemy(0, 0, Cell{0, 0});
-    units[guard].attackRange = 7;
-    hunting(guard, soldier);
-    turnOf(guard);
-    EXPECT_EQ(actOnTick(), TURN_STILL_ACTING);
-    EXPECT_FALSE(fired);
-    EXPECT_EQ(shotTarget, NO_UNIT);
-    EXPECT_EQ(units[guard].x, 1);
-    EXPECT_EQ(units[guard].actionPoints, 6);
-}
-
-TEST_F(EnemyTest, PursuesATargetInRangeButOutOfSight) {
-    floor({"......", "..#...", "......"});
-    const int32_t soldier = addUnit(SIDE_SQUAD, 4, 1);
-    const int32_t guard = enemy(0, 1, Cell{0, 1});
-    hunting(guard, soldier);
-    turnOf(guard);
-    actOnTick();
-    EXPECT_FALSE(fired);
-    EXPECT_EQ(units[guard].x, 1);
-}
-
-TEST_F(EnemyTest, APursuitStepRestoresBothMarks) {
-    floor({"......", "######", "......"});
+TEST_F(EnemyTest, APursuitStepLiftsAndRestoresTheTargetsMark) {
+    floor(CORRIDORS);
     const int32_t soldier = addUnit(SIDE_SQUAD, 5, 0);
-    const int32_t guard = enemy(0, 0, Cell{0, 0});
+    const int32_t guard = hunter(0, 0, soldier);
     units[guard].attackRange = 3;
-    hunting(guard, soldier);
-    turnOf(guard);
     EXPECT_EQ(actOnTick(), TURN_STILL_ACTING);
-    EXPECT_TRUE(at(units[guard], 1, 0));
     EXPECT_EQ(marks(), ".1...1\n"
                        "......\n"
                        "......\n");
 }
 
-TEST_F(EnemyTest, ABlockedPursuitEndsTheTurnWithBothMarks) {
-    floor({"....#.", "....#.", "....#.", "....#.", "....#.", "....#."});
-    const int32_t soldier = addUnit(SIDE_SQUAD, 5, 1);
-    const int32_t guard = enemy(1, 1, Cell{1, 1});
-    hunting(guard, soldier);
-    turnOf(guard);
+TEST_F(EnemyTest, AHiddenTargetWithNoWayToItEndsTheTurnWithBothMarks) {
+    floor({"....#.", "....#.", "....#."});
+    const int32_t soldier = addUnit(SIDE_SQUAD, 5, 1); // in range, behind the wall
+    const int32_t guard = hunter(1, 1, soldier);
     EXPECT_EQ(actOnTick(), TURN_ROUND_OVER);
+    EXPECT_FALSE(fired);
     EXPECT_TRUE(at(units[guard], 1, 1));
     EXPECT_EQ(units[guard].actionPoints, 0);
-    EXPECT_EQ(units[guard].alerted, 1);
-    EXPECT_EQ(occupancy[cellIndex(1, 1)], 1);
-    EXPECT_EQ(occupancy[cellIndex(5, 1)], 1);
+    EXPECT_EQ(marks(), "......\n"
+                       ".1...1\n"
+                       "......\n");
 }
 
 TEST_F(EnemyTest, ASurvivingHitPassesTheTurnAtOnce) {
-    floor({"......", "......", "......"});
+    floor(OPEN);
     const int32_t soldier = addUnit(SIDE_SQUAD, 3, 0);
-    const int32_t guard = enemy(0, 0, Cell{0, 1});
+    const int32_t guard = hunter(0, 0, soldier);
     const int32_t next = enemy(5, 2, Cell{5, 2});
     units[soldier].dodge = 1; // every shot at this range hits
-    hunting(guard, soldier);
-    turnOf(guard);
     EXPECT_EQ(actOnTick(), TURN_NEXT);
     EXPECT_EQ(turnSlot, next);
-    EXPECT_TRUE(fired);
-    EXPECT_GT(shotDamage, 0);
     EXPECT_EQ(units[soldier].health, 20 - shotDamage);
-    EXPECT_EQ(units[guard].alerted, 1);
+    EXPECT_GT(shotDamage, 0);
     EXPECT_EQ(units[guard].targetIndex, soldier);
     EXPECT_EQ(marks(), "1..1..\n"
                        "......\n"
@@ -334,29 +240,24 @@ TEST_F(EnemyTest, ASurvivingHitPassesTheTurnAtOnce) {
 }
 
 TEST_F(EnemyTest, AKillLeavesTheKillerOneMorePatrolStep) {
-    floor({"......", "......", "......"});
+    floor(OPEN);
     const int32_t soldier = addUnit(SIDE_SQUAD, 3, 0);
-    const int32_t guard = enemy(0, 0, Cell{0, 1});
+    const int32_t guard = hunter(0, 0, soldier);
     const int32_t next = enemy(5, 2, Cell{5, 2});
     units[soldier].dodge = 1;
     units[soldier].health = 1;
-    hunting(guard, soldier);
-    turnOf(guard);
 
     EXPECT_EQ(actOnTick(), TURN_NEXT);
     EXPECT_TRUE(fired);
-    EXPECT_LE(units[soldier].health, 0);
     EXPECT_EQ(squadOnFloor, 0);
     EXPECT_EQ(turnSlot, guard);
     EXPECT_EQ(units[guard].alerted, 0);
     EXPECT_EQ(units[guard].targetIndex, NO_UNIT);
-    EXPECT_EQ(units[guard].actionPoints, 0);
     EXPECT_EQ(marks(), "1.....\n"
                        "......\n"
                        ".....1\n");
 
     EXPECT_EQ(actOnTick(), TURN_NEXT);
-    EXPECT_FALSE(fired);
     EXPECT_TRUE(at(units[guard], 0, 1));
     EXPECT_EQ(units[guard].actionPoints, -1);
     EXPECT_EQ(turnSlot, next);
@@ -365,49 +266,38 @@ TEST_F(EnemyTest, AKillLeavesTheKillerOneMorePatrolStep) {
                        ".....1\n");
 }
 
-// --- Alerted: losing or changing the target -------------------------------
-
-TEST_F(EnemyTest, ATargetInCoverOrOnTheExitIsGivenUp) {
+TEST_F(EnemyTest, ATargetInCoverOrOnTheExitIsGivenUpAndNotSeenAgain) {
     for (const char* row : {"c.....", "E....."}) {
         floor({row, "......", "......"});
         const int32_t soldier = addUnit(SIDE_SQUAD, 0, 0);
-        const int32_t guard = enemy(3, 0, Cell{4, 0});
-        hunting(guard, soldier);
-        turnOf(guard);
-        EXPECT_EQ(actOnTick(), TURN_NEXT) << row;
-        EXPECT_FALSE(tickPending);
+        const int32_t guard = hunter(3, 0, soldier, Cell{4, 0});
+        EXPECT_EQ(actOnTick(), TURN_NEXT);
         EXPECT_EQ(turnSlot, guard);
         EXPECT_FALSE(fired);
-        EXPECT_EQ(units[guard].alerted, 0) << row;
-        EXPECT_EQ(units[guard].targetIndex, NO_UNIT) << row;
-        EXPECT_EQ(units[guard].actionPoints, 7) << row;
+        EXPECT_EQ(units[guard].alerted, 0);
+        EXPECT_EQ(units[guard].targetIndex, NO_UNIT);
+        EXPECT_EQ(units[guard].actionPoints, 7);
         // The soldier still stands there and keeps its cell.
         EXPECT_EQ(marks(), "1..1..\n"
                            "......\n"
-                           "......\n")
-            << row;
+                           "......\n");
 
         actOnTick();
-        EXPECT_TRUE(at(units[guard], 4, 0)) << row;
+        EXPECT_TRUE(at(units[guard], 4, 0));
         EXPECT_EQ(units[guard].alerted, 0) << row;
     }
 }
 
-TEST_F(EnemyTest, AfterAnotherKillTheFreshTargetIsStillMarkedSoThePursuitFails) {
-    floor({"......", "......", "......"});
-    const int32_t fallen = addUnit(SIDE_SQUAD, 2, 0);
+TEST_F(EnemyTest, AfterAnotherKillTheFreshTargetStaysMarkedSoThePursuitFails) {
+    floor(OPEN);
+    const int32_t gone = fallen(2, 0);
     const int32_t other = addUnit(SIDE_SQUAD, 5, 0);
-    const int32_t guard = enemy(0, 0, Cell{0, 1}, Cell{5, 2});
-    units[fallen].health = 0;
-    occupancy[cellIndex(2, 0)] = 0; // freed by its killer
+    const int32_t guard = hunter(0, 0, gone);
     units[guard].attackRange = 3;
     units[guard].patrolLeg = 1;
-    hunting(guard, fallen);
-    turnOf(guard);
 
     EXPECT_EQ(actOnTick(), TURN_ROUND_OVER);
     EXPECT_TRUE(at(units[guard], 0, 0));
-    EXPECT_EQ(units[guard].actionPoints, 0);
     EXPECT_EQ(units[guard].alerted, 0);
     EXPECT_EQ(units[guard].targetIndex, other);
     EXPECT_EQ(units[guard].patrolLeg, 0);
@@ -415,100 +305,68 @@ TEST_F(EnemyTest, AfterAnotherKillTheFreshTargetIsStillMarkedSoThePursuitFails) 
                        "......\n"
                        "......\n");
 
-    // Next round it patrols towards its first point.
+    // Its next action is a patrol step.
     units[guard].actionPoints = 7;
-    turnOf(guard);
+    turnSlot = guard;
     actOnTick();
     EXPECT_TRUE(at(units[guard], 0, 1));
 }
 
 TEST_F(EnemyTest, AFreshTargetInRangeIsShotInTheSameAction) {
-    floor({"......", "......", "......"});
-    const int32_t fallen = addUnit(SIDE_SQUAD, 2, 0);
+    floor(OPEN);
+    const int32_t gone = fallen(2, 0);
     const int32_t other = addUnit(SIDE_SQUAD, 4, 0);
-    const int32_t guard = enemy(0, 0, Cell{0, 1});
-    units[fallen].health = 0;
-    occupancy[cellIndex(2, 0)] = 0;
-    hunting(guard, fallen);
-    turnOf(guard);
-    EXPECT_EQ(actOnTick(), TURN_ROUND_OVER);
+    hunter(0, 0, gone);
+    actOnTick();
     EXPECT_TRUE(fired);
     EXPECT_EQ(shotTarget, other);
-    EXPECT_EQ(units[guard].alerted, 0);
-    EXPECT_EQ(marks(), "1...1.\n"
-                       "......\n"
-                       "......\n");
 }
 
 TEST_F(EnemyTest, WhoeverStandsWhereTheTargetFellKeepsTheCell) {
-    floor({"......", "......", "......"});
-    const int32_t fallen = addUnit(SIDE_SQUAD, 2, 0);
+    floor(OPEN);
+    const int32_t gone = fallen(2, 0);
     addUnit(SIDE_SQUAD, 5, 2);
-    const int32_t guard = enemy(0, 0, Cell{0, 1});
-    enemy(2, 0, Cell{2, 0}); // walked in after the kill
-    units[fallen].health = 0;
-    units[guard].attackRange = 1;
-    hunting(guard, fallen);
-    turnOf(guard);
+    hunter(0, 0, gone);
+    enemy(2, 0, Cell{2, 0});
     actOnTick();
     EXPECT_EQ(occupancy[cellIndex(2, 0)], 1);
 }
 
 TEST_F(EnemyTest, WithNobodyToTargetTheAlertIsDropped) {
     struct Case {
-        const char* name;
         int32_t preference;
         int32_t strength;
         bool soldierAlive;
     };
-    const Case cases[] = {
-        {"no living soldier", 0, 7, false},
-        {"all at the bound", 1, 100, true},
-        {"unknown rule", 7, 7, true},
-    };
-    for (const Case& c : cases) {
-        floor({"......", "......", "......"});
-        const int32_t fallen = addUnit(SIDE_SQUAD, 2, 0);
-        const int32_t soldier = addUnit(SIDE_SQUAD, 4, 0);
-        const int32_t guard = enemy(0, 0, Cell{0, 1});
-        units[fallen].health = 0;
-        occupancy[cellIndex(2, 0)] = 0;
+    const Case noLivingSoldier{0, 7, false}, allAtTheBound{1, 100, true}, unknownRule{7, 7, true};
+    for (const Case& c : {noLivingSoldier, allAtTheBound, unknownRule}) {
+        floor(OPEN);
+        const int32_t gone = fallen(2, 0);
+        const int32_t soldier = c.soldierAlive ? addUnit(SIDE_SQUAD, 4, 0) : fallen(4, 0);
         units[soldier].strength = c.strength;
-        if (!c.soldierAlive) {
-            units[soldier].health = 0;
-            occupancy[cellIndex(4, 0)] = 0;
-        }
+        const int32_t guard = hunter(0, 0, gone);
         units[guard].targetPreference = c.preference;
-        hunting(guard, fallen);
-        turnOf(guard);
 
-        EXPECT_EQ(actOnTick(), TURN_NEXT) << c.name;
-        EXPECT_EQ(turnSlot, guard) << c.name;
-        EXPECT_FALSE(fired) << c.name;
-        EXPECT_EQ(units[guard].alerted, 0) << c.name;
-        EXPECT_EQ(units[guard].targetIndex, NO_UNIT) << c.name;
-        EXPECT_EQ(units[guard].actionPoints, 7) << c.name;
-        EXPECT_EQ(occupancy[cellIndex(0, 0)], 1) << c.name;
-        EXPECT_EQ(occupancy[cellIndex(4, 0)], c.soldierAlive ? 1 : 0) << c.name;
+        EXPECT_EQ(actOnTick(), TURN_NEXT) << c.preference;
+        EXPECT_EQ(turnSlot, guard);
+        EXPECT_FALSE(fired);
+        EXPECT_EQ(units[guard].alerted, 0);
+        EXPECT_EQ(units[guard].targetIndex, NO_UNIT);
+        EXPECT_EQ(units[guard].actionPoints, 7);
+        EXPECT_EQ(occupancy[cellIndex(0, 0)], 1);
 
         actOnTick();
-        EXPECT_TRUE(at(units[guard], 0, 1)) << c.name;
+        EXPECT_TRUE(at(units[guard], 0, 1)) << c.preference;
     }
 }
 
 TEST_F(EnemyTest, ATargetIndexOutsideTheUnitsIsNeverFollowed) {
-    for (int32_t stray : {-1, -5, 2, 1000}) {
-        floor({"......", "......", "......"});
+    for (int32_t stray : {-5, 2}) {
+        floor(OPEN);
         const int32_t soldier = addUnit(SIDE_SQUAD, 4, 0);
-        const int32_t guard = enemy(0, 0, Cell{0, 1});
-        hunting(guard, stray);
-        turnOf(guard);
+        const int32_t guard = hunter(0, 0, stray);
         actOnTick();
         EXPECT_EQ(units[guard].targetIndex, soldier) << stray;
-        EXPECT_TRUE(fired) << stray;
-        EXPECT_EQ(marks(), "1...1.\n"
-                           "......\n"
-                           "......\n")
-            << stray;
+        EXPECT_EQ(shotTarget, soldier) << stray;
     }
 }

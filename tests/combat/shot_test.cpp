@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "combat/shot.h"
@@ -9,83 +10,70 @@
 #include "world/settings.h"
 
 namespace {
-// The generator worked out by hand, so the expected rolls do not come from the
-// code under test.
-uint32_t stepState(uint32_t s) {
+// The generator worked out here, so expected rolls do not come from the code
+// under test.
+uint32_t next(uint32_t s) {
     return s * 214013u + 2531011u;
 }
-int32_t valueAfter(uint32_t s) {
-    return static_cast<int32_t>((stepState(s) >> 16) & 0x7FFF);
+int32_t drawAfter(uint32_t s) {
+    return static_cast<int32_t>((next(s) >> 16) & 0x7FFF);
 }
 
 struct Draws {
     int32_t first, second, third;
     uint32_t afterTwo, afterThree;
 };
-
 Draws drawsFrom(uint32_t s) {
-    Draws d{};
-    d.first = valueAfter(s);
-    s = stepState(s);
-    d.second = valueAfter(s);
-    s = stepState(s);
-    d.afterTwo = s;
-    d.third = valueAfter(s);
-    d.afterThree = stepState(s);
-    return d;
+    return {drawAfter(s), drawAfter(next(s)), drawAfter(next(next(s))), next(next(s)),
+            next(next(next(s)))};
+}
+uint32_t firstStateWhere(const std::function<bool(const Draws&)>& wanted) {
+    uint32_t s = 1;
+    while (!wanted(drawsFrom(s)))
+        ++s;
+    return s;
 }
 
-// The first state from which accuracy roll minus dodge roll is exactly margin.
-uint32_t stateWithMargin(int32_t accuracy, int32_t dodge, int32_t margin) {
-    for (uint32_t s = 1;; ++s) {
-        const Draws d = drawsFrom(s);
-        if (d.first % accuracy - d.second % dodge == margin)
-            return s;
-    }
-}
-
+// A soldier at (0,0) facing an enemy dx, dy away.
 struct Duel {
-    int32_t shooter;
-    int32_t target;
-    Unit& a() { return units[shooter]; }
-    Unit& t() { return units[target]; }
+    Unit& shooter() { return units[0]; }
+    Unit& target() { return units[1]; }
 };
-
 Duel duelAt(int32_t dx, int32_t dy) {
-    buildFloor({"............", "............", "............", "............", "............",
-                "............", "............", "............", "............", "............",
-                "............", "............"});
-    Duel duel{addUnit(SIDE_SQUAD, 0, 0), addUnit(SIDE_ENEMY, dx, dy)};
-    return duel;
+    buildFloor({"............"});
+    addUnit(SIDE_SQUAD, 0, 0);
+    addUnit(SIDE_ENEMY, dx, dy);
+    return {};
 }
 
-constexpr int32_t WIDE_ACCURACY = 20;
-constexpr int32_t WIDE_DODGE = 10;
+constexpr int32_t ACCURACY = 20;
+constexpr int32_t DODGE = 10;
 constexpr int32_t LARGEST_PENALTY = 3;
 
 // A shot hits when its margin reaches the penalty, so the smallest margin that
 // still hits is the penalty the distance carried.
 int32_t observedPenalty(Duel duel) {
-    duel.a().accuracy = WIDE_ACCURACY;
-    duel.t().dodge = WIDE_DODGE;
+    duel.shooter().accuracy = ACCURACY;
+    duel.target().dodge = DODGE;
     for (int32_t margin = 0; margin <= LARGEST_PENALTY; ++margin) {
-        setRandomState(stateWithMargin(WIDE_ACCURACY, WIDE_DODGE, margin));
-        if (rollHit(duel.a(), duel.t()))
+        setRandomState(firstStateWhere(
+            [&](const Draws& d) { return d.first % ACCURACY - d.second % DODGE == margin; }));
+        if (rollHit(duel.shooter(), duel.target()))
             return margin;
     }
     return -1;
 }
 
 std::vector<int32_t> soundsPlayed;
-uint32_t stateWhenSoundPlayed;
-int32_t timerWhenSoundPlayed;
+uint32_t stateAtSound;
+int32_t timerAtSound;
 void recordSound(int32_t weaponSound) {
     soundsPlayed.push_back(weaponSound);
-    stateWhenSoundPlayed = randomState();
-    timerWhenSoundPlayed = shotTimer;
+    stateAtSound = randomState();
+    timerAtSound = shotTimer;
 }
 
-class ShotTest : public ::testing::Test {
+class Shot : public ::testing::Test {
   protected:
     void SetUp() override {
         soundsPlayed.clear();
@@ -104,182 +92,131 @@ TEST(Distance, IsTheStraightLineBetweenCells) {
 }
 
 TEST(RangePenalty, BothRangeComparisonsAreStrict) {
-    // Ranges 6 and 10, as a squad weapon has them.
+    // Ranges 6 and 10.
     EXPECT_EQ(observedPenalty(duelAt(6, 0)), 0);
     EXPECT_EQ(observedPenalty(duelAt(1, 6)), 1); // 6.08
     EXPECT_EQ(observedPenalty(duelAt(0, 10)), 1);
     EXPECT_EQ(observedPenalty(duelAt(10, 1)), 3); // 10.05
 }
 
-TEST(RangePenalty, EqualRangesGoStraightFromNoneToThree) {
-    Duel atRange = duelAt(8, 0);
-    atRange.a().shortRange = atRange.a().longRange = 8;
-    EXPECT_EQ(observedPenalty(atRange), 0);
-    Duel past = duelAt(8, 1);
-    past.a().shortRange = past.a().longRange = 8;
-    EXPECT_EQ(observedPenalty(past), 3);
-}
-
-TEST(HitRule, EqualRollsHitAndALowerAccuracyRollMisses) {
+TEST(HitRule, AccuracyRollAfterPenaltyMustReachTheDodgeRoll) {
     Duel duel = duelAt(1, 0);
-    duel.a().accuracy = WIDE_ACCURACY;
-    duel.t().dodge = WIDE_DODGE;
-    setRandomState(stateWithMargin(WIDE_ACCURACY, WIDE_DODGE, 0));
-    EXPECT_TRUE(rollHit(duel.a(), duel.t()));
-    setRandomState(stateWithMargin(WIDE_ACCURACY, WIDE_DODGE, -1));
-    EXPECT_FALSE(rollHit(duel.a(), duel.t()));
+    duel.shooter().accuracy = ACCURACY;
+    duel.target().dodge = DODGE;
+    for (int32_t margin : {0, -1}) {
+        setRandomState(firstStateWhere(
+            [&](const Draws& d) { return d.first % ACCURACY - d.second % DODGE == margin; }));
+        EXPECT_EQ(rollHit(duel.shooter(), duel.target()), margin == 0);
+    }
 }
 
 TEST(HitRule, AccuracyOrDodgeBelowOneCountsAsOne) {
-    Duel duel = duelAt(1, 0);
-    duel.a().accuracy = 0;
-    duel.t().dodge = 0;
-    for (uint32_t s = 1; s < 200; ++s) {
+    Duel near = duelAt(1, 0);
+    for (uint32_t s = 1; s < 100; ++s) {
+        near.shooter().accuracy = 0;
+        near.target().dodge = 0;
         setRandomState(s);
-        EXPECT_TRUE(rollHit(duel.a(), duel.t())) << "state " << s;
+        EXPECT_TRUE(rollHit(near.shooter(), near.target()));
         EXPECT_EQ(randomState(), drawsFrom(s).afterTwo) << "both rolls are still drawn";
-    }
 
-    // An accuracy of nothing only hits when the dodge roll is 0 too.
-    duel.a().accuracy = -3;
-    duel.t().dodge = 5;
-    for (uint32_t s = 1; s < 200; ++s) {
+        near.shooter().accuracy = -3;
+        near.target().dodge = 5;
         setRandomState(s);
-        EXPECT_EQ(rollHit(duel.a(), duel.t()), drawsFrom(s).second % 5 == 0) << "state " << s;
+        EXPECT_EQ(rollHit(near.shooter(), near.target()), drawsFrom(s).second % 5 == 0);
     }
-
-    // Past the short range the penalty makes every such shot a miss.
-    Duel far = duelAt(7, 0);
-    far.a().accuracy = 0;
-    far.t().dodge = 0;
-    for (uint32_t s = 1; s < 200; ++s) {
-        setRandomState(s);
-        EXPECT_FALSE(rollHit(far.a(), far.t())) << "state " << s;
-    }
+    Duel far = duelAt(7, 0); // the penalty now makes every such shot a miss
+    far.shooter().accuracy = 0;
+    far.target().dodge = 0;
+    EXPECT_FALSE(rollHit(far.shooter(), far.target()));
 }
 
 TEST(Damage, StaysBetweenOneAndDamageMax) {
     Duel duel = duelAt(1, 0);
-    duel.a().damageMax = 1;
-    for (uint32_t s = 1; s < 100; ++s) {
-        setRandomState(s);
-        EXPECT_EQ(rollDamage(duel.a(), duel.t()), 1);
-    }
-    duel.a().damageMax = 0;
-    setRandomState(9);
-    EXPECT_EQ(rollDamage(duel.a(), duel.t()), 1);
-
-    duel.a().damageMax = 4;
     bool seen[5] = {};
     for (uint32_t s = 1; s < 100; ++s) {
         setRandomState(s);
-        const int32_t damage = rollDamage(duel.a(), duel.t());
-        ASSERT_GE(damage, 1);
-        ASSERT_LE(damage, 4);
-        EXPECT_EQ(damage, drawsFrom(s).first % 4 + 1);
+        duel.shooter().damageMax = 1;
+        EXPECT_EQ(rollDamage(duel.shooter(), duel.target()), 1);
+        duel.shooter().damageMax = 0;
+        EXPECT_EQ(rollDamage(duel.shooter(), duel.target()), 1);
+
+        setRandomState(s);
+        duel.shooter().damageMax = 4;
+        const int32_t damage = rollDamage(duel.shooter(), duel.target());
+        ASSERT_EQ(damage, drawsFrom(s).first % 4 + 1);
         seen[damage] = true;
     }
     EXPECT_TRUE(seen[1] && seen[2] && seen[3] && seen[4]);
 }
 
-TEST_F(ShotTest, AHitDrawsAccuracyDodgeAndDamageInThatOrder) {
+TEST_F(Shot, AHitDrawsAccuracyDodgeAndDamageInThatOrder) {
     Duel duel = duelAt(1, 0);
-    duel.a().accuracy = 997;
-    duel.t().dodge = 13;
-    duel.a().damageMax = 1000;
-    duel.t().health = 2000;
-    // A state where the rolls hit only in this order, not with the two swapped.
-    uint32_t s = 1;
-    for (;; ++s) {
-        const Draws d = drawsFrom(s);
-        if (d.first % 997 >= d.second % 13 && d.second % 997 < d.first % 13)
-            break;
-    }
-    const Draws d = drawsFrom(s);
+    duel.shooter().accuracy = 997;
+    duel.target().dodge = 13;
+    duel.shooter().damageMax = 1000;
+    duel.target().health = 2000;
+    // Rolls that hit in this order but would miss with the two swapped.
+    const uint32_t s = firstStateWhere([](const Draws& d) {
+        return d.first % 997 >= d.second % 13 && d.second % 997 < d.first % 13;
+    });
     setRandomState(s);
-    fireShot(duel.a(), duel.t());
-    EXPECT_EQ(shotDamage, d.third % 1000 + 1);
-    EXPECT_EQ(duel.t().health, 2000 - shotDamage);
-    EXPECT_EQ(randomState(), d.afterThree);
+    fireShot(duel.shooter(), duel.target());
+    EXPECT_EQ(shotDamage, drawsFrom(s).third % 1000 + 1);
+    EXPECT_EQ(duel.target().health, 2000 - shotDamage);
+    EXPECT_EQ(randomState(), drawsFrom(s).afterThree);
 }
 
-TEST_F(ShotTest, AMissDrawsTwoAndShowsNoDamage) {
+TEST_F(Shot, AMissDrawsTwoAndShowsNoDamage) {
     Duel duel = duelAt(1, 0);
-    duel.a().accuracy = 997;
-    duel.t().dodge = 13;
-    uint32_t s = 1;
-    for (;; ++s) {
-        const Draws d = drawsFrom(s);
-        if (d.first % 997 < d.second % 13 && d.second % 997 >= d.first % 13)
-            break;
-    }
-    shotDamage = 6; // left over from an earlier shot
+    duel.shooter().accuracy = 997;
+    duel.target().dodge = 13;
+    const uint32_t s = firstStateWhere([](const Draws& d) {
+        return d.first % 997 < d.second % 13 && d.second % 997 >= d.first % 13;
+    });
+    shotDamage = 6; // left from an earlier shot
     setRandomState(s);
-    fireShot(duel.a(), duel.t());
+    fireShot(duel.shooter(), duel.target());
     EXPECT_EQ(shotDamage, 0);
-    EXPECT_EQ(duel.t().health, 20);
+    EXPECT_EQ(duel.target().health, 20);
     EXPECT_EQ(randomState(), drawsFrom(s).afterTwo);
 }
 
-TEST_F(ShotTest, StartsTheDisplayAndPlaysTheWeaponBeforeRolling) {
+TEST_F(Shot, StartsTheDisplayAndPlaysTheWeaponBeforeRolling) {
     for (int32_t sound = 0; sound < 3; ++sound) {
         Duel duel = duelAt(2, 0);
-        duel.a().weaponSound = sound;
+        duel.shooter().weaponSound = sound;
         soundsPlayed.clear();
-        shotTimer = 0;
         setRandomState(77);
-        fireShot(duel.a(), duel.t());
+        fireShot(duel.shooter(), duel.target());
         ASSERT_EQ(soundsPlayed, std::vector<int32_t>{sound});
-        EXPECT_EQ(stateWhenSoundPlayed, 77u);
-        EXPECT_EQ(timerWhenSoundPlayed, 25);
-        EXPECT_EQ(shotTimer, 25);
-        EXPECT_EQ(shotTarget, duel.target);
+        EXPECT_EQ(stateAtSound, 77u);
+        EXPECT_EQ(timerAtSound, 25);
+        EXPECT_EQ(shotTarget, 1);
     }
 }
 
-TEST_F(ShotTest, AnUnknownWeaponSoundIsSilentAndTheShotGoesOn) {
+TEST_F(Shot, AnUnknownWeaponSoundIsSilentAndTheShotGoesOn) {
     Duel duel = duelAt(1, 0);
-    duel.t().dodge = 1; // every shot at this range hits
+    duel.target().dodge = 1; // every shot at this range hits
     for (int32_t sound : {3, -1}) {
-        duel.a().weaponSound = sound;
-        duel.t().health = 20;
+        duel.shooter().weaponSound = sound;
         setRandomState(5);
-        fireShot(duel.a(), duel.t());
+        const int32_t before = duel.target().health;
+        fireShot(duel.shooter(), duel.target());
         EXPECT_TRUE(soundsPlayed.empty());
         EXPECT_EQ(shotDamage, drawsFrom(5).third % 4 + 1);
-        EXPECT_EQ(duel.t().health, 20 - shotDamage);
+        EXPECT_EQ(duel.target().health, before - shotDamage);
     }
-}
-
-TEST_F(ShotTest, NoPlayerPlaysNothing) {
     setShotSoundPlayer(nullptr);
-    Duel duel = duelAt(1, 0);
-    fireShot(duel.a(), duel.t());
+    duel.shooter().weaponSound = 0;
+    fireShot(duel.shooter(), duel.target());
     EXPECT_TRUE(soundsPlayed.empty());
-    EXPECT_EQ(shotTimer, 25);
 }
 
-TEST_F(ShotTest, AKillingHitLeavesTheRestOfTheTargetAlone) {
+TEST_F(Shot, ATargetOutsideTheUnitsIsShownAsNobody) {
     Duel duel = duelAt(1, 0);
-    duel.t().dodge = 1;
-    duel.a().damageMax = 1;
-    duel.t().health = 1;
-    const Unit before = duel.t();
-    fireShot(duel.a(), duel.t());
-    EXPECT_EQ(duel.t().health, 0);
-    EXPECT_EQ(duel.t().x, before.x);
-    EXPECT_EQ(duel.t().y, before.y);
-    EXPECT_EQ(duel.t().actionPoints, before.actionPoints);
-    EXPECT_EQ(duel.t().alerted, before.alerted);
-    EXPECT_EQ(duel.t().targetIndex, before.targetIndex);
-    EXPECT_EQ(duel.t().maxHealth, before.maxHealth);
-    EXPECT_EQ(duel.a().health, 20);
-}
-
-TEST_F(ShotTest, ATargetOutsideTheUnitsIsShownAsNobody) {
-    Duel duel = duelAt(1, 0);
-    Unit stray = duel.t();
-    shotTarget = duel.shooter;
-    fireShot(duel.a(), stray);
+    Unit stray = duel.target();
+    shotTarget = 0;
+    fireShot(duel.shooter(), stray);
     EXPECT_EQ(shotTarget, NO_UNIT);
 }

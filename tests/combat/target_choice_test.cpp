@@ -68,12 +68,11 @@ TEST_F(TargetChoice, SkipsItselfItsOwnSideAndTheDead) {
     giveSquad(&Unit::strength, {99, 8, 4, 6});
     units[chooser].strength = units[5].strength = 99;
     EXPECT_EQ(chooseBy(0), 1);
-}
 
-TEST_F(TargetChoice, ASoldierWhoLeftByTheExitIsStillACandidate) {
-    giveSquad(&Unit::speed, {7, 7, 2, 7});
-    units[2].onFloor = false;
-    EXPECT_EQ(chooseBy(3), 2);
+    // One who left by the exit is still a candidate.
+    units[3].onFloor = false;
+    giveSquad(&Unit::speed, {7, 7, 7, 2});
+    EXPECT_EQ(chooseBy(3), 3);
 }
 
 TEST_F(TargetChoice, TheHighestRuleTakesAnyStatistic) {
