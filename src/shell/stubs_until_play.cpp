@@ -2,7 +2,6 @@
 // the game and show the title picture until Esc.
 #include <string>
 
-#include "combat/shot.h"
 #include "draw/frame.h"
 #include "draw/map_background.h"
 #include "draw/pictures.h"
@@ -21,7 +20,6 @@ const std::string& floorLoadError() {
 }
 void setMapRedrawHook(MapRedrawHook) {}
 void setFramePresenter(FramePresenter) {}
-void setShotSoundPlayer(ShotSoundPlayer) {}
 void drawMapBackground() {}
 
 bool runTitleMenu() {
