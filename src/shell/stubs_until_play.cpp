@@ -1,6 +1,5 @@
 // Stand-ins for the parts that land from other branches, just enough to start
 // the game and show the title picture until Esc.
-#include <string>
 
 #include "draw/frame.h"
 #include "draw/map_background.h"
@@ -8,17 +7,8 @@
 #include "shell/platform.h"
 #include "shell/title_menu.h"
 #include "shell/turn_loop.h"
-#include "world/floor_loading.h"
 #include "world/game_state.h"
 
-bool loadFloor(int32_t) {
-    return true;
-}
-const std::string& floorLoadError() {
-    static const std::string none;
-    return none;
-}
-void setMapRedrawHook(MapRedrawHook) {}
 void setFramePresenter(FramePresenter) {}
 void drawMapBackground() {}
 
