@@ -1,7 +1,6 @@
 // Stand-ins for the parts that land from other branches, just enough to start
 // the game and show the title picture until Esc.
 
-#include "combat/shot.h"
 #include "draw/frame.h"
 #include "draw/map_background.h"
 #include "draw/pictures.h"
@@ -11,7 +10,6 @@
 #include "world/game_state.h"
 
 void setFramePresenter(FramePresenter) {}
-void setShotSoundPlayer(ShotSoundPlayer) {}
 void drawMapBackground() {}
 
 bool runTitleMenu() {
