@@ -2,3 +2,6 @@
 #pragma once
 
 void drawMapBackground();
+
+// Makes every floor load redraw the picture; the shell calls it once at start-up.
+void installMapRedraw();
