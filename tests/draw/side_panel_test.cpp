@@ -206,6 +206,7 @@ TEST_F(HoveredEnemy, ADeadEnemyShowsNoBar) {
 TEST_F(HoveredEnemy, APointerOffTheGridShowsNoBar) {
     buildOpenFloor(13); // tiles of 36, a strip from x 628 and from y 468
     addUnit(SIDE_SQUAD, 5, 5);
+    addUnit(SIDE_ENEMY, 0, 0);
     addUnit(SIDE_ENEMY, 0, 3);
     addUnit(SIDE_ENEMY, 0, 12);
     turnState = TURN_AWAIT_PLAYER;
