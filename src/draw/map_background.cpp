@@ -6,7 +6,6 @@
 #include "draw/colours.h"
 #include "draw/pictures.h"
 #include "draw/sprite.h"
-#include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -57,8 +56,4 @@ void drawMapBackground() {
             drawSprite(tile.picture, mapBackground, &source, &destination);
         }
     }
-}
-
-void installMapRedraw() {
-    setMapRedrawHook(drawMapBackground);
 }

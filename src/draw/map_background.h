@@ -2,6 +2,3 @@
 #pragma once
 
 void drawMapBackground();
-
-// Makes every floor load redraw the picture; the shell calls it once at start-up.
-void installMapRedraw();
