@@ -95,12 +95,6 @@ TEST_F(Frame, TheFrameStartsFromTheMapPictureAndIsPresentedOnce) {
     EXPECT_EQ(countColour(backBuffer, 0, 0, 639, 479, OTHER_PICTURE), 0);
 }
 
-TEST_F(Frame, WithoutAPresenterNothingIsPresented) {
-    setFramePresenter(nullptr);
-    drawFrameOver(12, 12);
-    EXPECT_EQ(presented, 0);
-}
-
 TEST_F(Frame, UnitsAreDrawnOverTheirWholeCellTheSquadAndTheEnemiesApart) {
     turnSlot = guard;
     drawFrameOver(12, 12);
@@ -186,13 +180,4 @@ TEST_F(Medkits, ActiveOnesAreDrawnInsetOverUnitsAndTheShotNumber) {
     drawFrameOver(12, 12);
     EXPECT_TRUE(allColour(backBuffer, left(9) + 1, top(9) + 1, left(9) + 30, top(9) + 30, MEDKIT));
     EXPECT_EQ(countColour(backBuffer, 0, 0, 639, 479, MEDKIT), 30 * 30);
-}
-
-TEST_F(Medkits, AreDrawnOverThePointer) {
-    addMedkit(7, 7);
-    turnSlot = guard;
-    drawFrame(left(7) + 10, top(7) + 10);
-    EXPECT_TRUE(
-        allColour(backBuffer, left(7) + 10, top(7) + 10, left(7) + 21, top(7) + 19, MEDKIT));
-    EXPECT_EQ(countColour(backBuffer, 0, 0, 639, 479, WAIT), 0);
 }

@@ -87,14 +87,6 @@ TEST_F(PathPreview, AnExitWithAUnitOnItGetsThePreviewAndKeepsItsMark) {
     EXPECT_EQ(units[mate].x, 15);
 }
 
-TEST_F(PathPreview, TheSoldiersMarkIsBackAfterEveryPreview) {
-    for (int32_t x : {1, 6, 8}) {
-        hover(x, x == 8 ? 8 : 0);
-        EXPECT_EQ(occupancy[cellIndex(0, 0)], 1) << "after hovering column " << x;
-    }
-    EXPECT_EQ(std::count(occupancy.begin(), occupancy.end(), 1), 1);
-}
-
 TEST_F(PathPreview, AStandingSoldierOnTheExitPreviewsItsOwnCellAsNoSteps) {
     units[soldier].x = 15;
     occupancy[cellIndex(0, 0)] = 0;

@@ -17,7 +17,6 @@ void buildOpenFloor(int32_t side) {
 // Built-in font: T 8, U 6. Bars of one entry, from its text start y0.
 constexpr int32_t HEALTH_BAR = 3 * 8 + 2;
 constexpr int32_t SPEED_BAR = 5 * 8 + 4;
-constexpr int32_t DODGE_BAR = 11 * 8 + 10;
 } // namespace
 
 class SidePanel : public DrawingTest {
@@ -85,20 +84,6 @@ TEST_F(SidePanel, HealthCountsThreePixelsAPointAndTheOtherStatsSix) {
     EXPECT_TRUE(allColour(backBuffer, 2, speed + 5, 62, speed + 5, RED));
     EXPECT_TRUE(allColour(backBuffer, 3, speed + 1, 31, speed + 4, YELLOW));
     EXPECT_EQ(countColour(backBuffer, 32, speed + 1, 61, speed + 4, YELLOW), 0);
-}
-
-TEST_F(SidePanel, OutlinesFollowEachMembersOwnHealthCeiling) {
-    units[first].maxHealth = units[first].health = 30; // 2 + 3 * 30
-    drawWithPointerAway();
-    EXPECT_TRUE(allColour(backBuffer, 2, HEALTH_BAR, 92, HEALTH_BAR, RED));
-    EXPECT_TRUE(allColour(backBuffer, 3, HEALTH_BAR + 1, 91, HEALTH_BAR + 4, YELLOW));
-}
-
-TEST_F(SidePanel, AStatAboveTenRunsPastItsOutline) {
-    units[first].dodge = 12;
-    drawWithPointerAway();
-    EXPECT_TRUE(allColour(backBuffer, 3, DODGE_BAR + 1, 73, DODGE_BAR + 4, YELLOW));
-    EXPECT_FALSE(isColour(backBuffer, 74, DODGE_BAR + 1, YELLOW));
 }
 
 TEST_F(SidePanel, ADeadMemberKeepsItsEntryWithAYellowStubLeftOfTheBar) {

@@ -23,12 +23,3 @@ TEST_F(Sprite, StretchesTheSourceRectangleOntoTheDestinationAndLeavesPinkOut) {
     EXPECT_EQ(countColour(backBuffer, 0, 0, 639, 479, ENEMY), 6 * 2);
     EXPECT_EQ(countColour(backBuffer, 0, 0, 639, 479, SQUAD), 0);
 }
-
-TEST_F(Sprite, ShrinksALargeSourceIntoASmallBox) {
-    const Rect source{0, 0, targetBmp->w, targetBmp->h};
-    const Rect destination{100, 50, 12, 10};
-    drawSprite(targetBmp, backBuffer, &source, &destination);
-
-    EXPECT_TRUE(allColour(backBuffer, 100, 50, 111, 59, TARGET));
-    EXPECT_EQ(countColour(backBuffer, 0, 0, 639, 479, TARGET), 12 * 10);
-}
