@@ -1,0 +1,58 @@
+#include "shell/turn_loop.h"
+
+#include <mutex>
+
+#include "draw/frame.h"
+#include "shell/floor_transition.h"
+#include "shell/platform.h"
+#include "shell/player_commands.h"
+#include "shell/turn_lock.h"
+#include "world/game_state.h"
+
+namespace {
+TurnLoopEnd loopEnd = TurnLoopEnd::ESCAPED;
+
+// The platform table can be swapped after the presenter is installed.
+void presentThroughPlatform(BITMAP* frame) {
+    platform.present(frame);
+}
+
+bool floorOver() {
+    return enemiesLeft < 1 || squadOnFloor < 1;
+}
+
+bool playerMayCommand() {
+    return shotTimer <= 0 && turnState == TURN_AWAIT_PLAYER;
+}
+
+TurnLoopEnd playPasses() {
+    std::lock_guard<std::mutex> hold(turnLock);
+    int32_t lastStep = STEP_MOVED;
+    for (;;) {
+        const int32_t mouseX = platform.mouseX();
+        const int32_t mouseY = platform.mouseY();
+        if (floorOver() && !enterNextFloor())
+            return allFloorsDone ? TurnLoopEnd::COMPLETED : TurnLoopEnd::FLOOR_REFUSED;
+        if (playerMayCommand())
+            handlePress(platform.mouseButtons(), mouseX, mouseY, lastStep);
+        drawFrame(mouseX, mouseY);
+        if (lastStep == STEP_GAME_COMPLETE)
+            return TurnLoopEnd::COMPLETED;
+        // Esc is looked at only here, so a running move or transition ends first.
+        if (platform.escDown())
+            return TurnLoopEnd::ESCAPED;
+        waitWithoutTurnLock();
+    }
+}
+} // namespace
+
+bool runTurnLoop() {
+    setFramePresenter(presentThroughPlatform);
+    loopEnd = playPasses();
+    platform.clearKeys();
+    return loopEnd == TurnLoopEnd::COMPLETED;
+}
+
+TurnLoopEnd turnLoopEnd() {
+    return loopEnd;
+}
