@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "combat/shot.h"
 #include "draw/frame.h"
 #include "shell/floor_transition.h"
 #include "shell/platform.h"
@@ -12,9 +13,13 @@
 namespace {
 TurnLoopEnd loopEnd = TurnLoopEnd::ESCAPED;
 
-// The platform table can be swapped after the presenter is installed.
+// The platform table can be swapped after these are installed.
 void presentThroughPlatform(BITMAP* frame) {
     platform.present(frame);
+}
+
+void playThroughPlatform(int32_t weaponSound) {
+    platform.playShot(weaponSound);
 }
 
 bool floorOver() {
@@ -48,6 +53,7 @@ TurnLoopEnd playPasses() {
 
 bool runTurnLoop() {
     setFramePresenter(presentThroughPlatform);
+    setShotSoundPlayer(playThroughPlatform);
     loopEnd = playPasses();
     platform.clearKeys();
     return loopEnd == TurnLoopEnd::COMPLETED;

@@ -29,13 +29,25 @@ void PlayScene::readySearch() {
     pathSearch.validFn = canEnter;
 }
 
-void PlayScene::walledInGuardScene() {
-    buildFloor({"........", "........", "........", "........", "........", "........", "......##",
+void PlayScene::pocketGuardScene(bool withMate) {
+    buildFloor({"........", "........", "........", "........", "......##", "......#.", "......#.",
                 "......#."});
     floorCount = 2;
     soldier = addUnit(SIDE_SQUAD, 1, 1);
+    mate = withMate ? addUnit(SIDE_SQUAD, 1, 2) : NO_UNIT;
     guard = addUnit(SIDE_ENEMY, 7, 7);
-    units[guard].patrolPoints[0][0] = units[guard].patrolPoints[1][0] = 0;
-    units[guard].patrolPoints[0][1] = units[guard].patrolPoints[1][1] = 0;
+    Unit& g = units[guard];
+    g.patrolPoints[1][1] = 5;
     readySearch();
+}
+
+void PlayScene::watchGuard(ScriptedPlatform& play) {
+    guardSteps = 0;
+    play.onTick = [this, x = units[guard].x, y = units[guard].y]() mutable {
+        const Unit& g = units[guard];
+        if (g.x != x || g.y != y)
+            ++guardSteps;
+        x = g.x;
+        y = g.y;
+    };
 }

@@ -21,14 +21,19 @@ class PlayScene : public ::testing::Test {
     // The search set up as a floor load leaves it.
     static void readySearch();
 
-    // An open 8 x 8 floor, one of two listed. The soldier stands at (1, 1)
-    // and acts first; the guard is walled into the corner (7, 7), where it
-    // can neither see nor walk, and patrols towards (0, 0), which it never
-    // reaches, so each of its turns ends at its first action.
-    void walledInGuardScene();
+    // An open 8 x 8 floor, the first of two. The soldier stands at (1, 1) and
+    // acts first. The guard acts second, walled into a pocket at the bottom
+    // right where nobody can see it or be seen by it; it patrols there between
+    // (7, 7) and (7, 5), one step per tick. A squad mate, when asked for,
+    // stands at (1, 2) and acts between them.
+    void pocketGuardScene(bool withMate = false);
+    // Ticks at which the guard stood on another cell than at the tick before.
+    void watchGuard(ScriptedPlatform& play);
+    int32_t guardSteps = 0;
 
     int32_t soldier = NO_UNIT;
     int32_t guard = NO_UNIT;
+    int32_t mate = NO_UNIT;
 };
 
 // Pixel in the middle of the cell.
