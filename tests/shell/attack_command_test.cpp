@@ -99,14 +99,16 @@ TEST_F(Attack, WithADisplayTheFrameAfterTheShotIsStillTheShooters) {
 }
 
 TEST_F(Attack, NoPressIsTakenWhileTheShotIsShown) {
-    theSoldier().speed = 7;
     ScriptedPlatform play;
     play.hold(pressAtCell(4, 1), 1)
         .hold(pointerAtCell(4, 1), 1)
         .hold(pressAtCell(2, 2), 1) // within the display
         .hold(pointerAtCell(2, 2), 1)
         .hold(escape());
+    bool passedEarly = false;
+    play.onTick = [&] { passedEarly |= shotTimer > 0 && currentUnitIndex() != soldier; };
     runTurnLoop();
+    EXPECT_FALSE(passedEarly) << "a move with no points left would hand the turn on";
     EXPECT_EQ(theSoldier().x, 1);
     EXPECT_EQ(theSoldier().y, 1);
 }
