@@ -6,6 +6,7 @@ packages=(
   liballegro4-dev          # the game library
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils   # the real binary under a virtual display
+  libx11-dev               # the start-up tests read that display
   clang libclang-rt-14-dev # sanitizers and libFuzzer
   imagemagick              # screenshots for the README
 )

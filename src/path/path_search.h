@@ -78,7 +78,28 @@ class PathSearch {
     PathNode* closedList = nullptr;
     PathNode* best = nullptr;
     PendingCell* pending = nullptr;
-    // Internal operations (clearNodes, popBest, expandNode, linkChild, findNode,
-    // insertOpen, initNode, nodeId, propagateCost, pushPending, popPending,
-    // invokeCallback) are declared here by the engine's implementation.
+
+    // The code costFn and validFn are always called with.
+    static constexpr int32_t QUERY_CODE = 0;
+
+    int32_t nodeId(int32_t x, int32_t y) const { return x * rows + y; }
+    int32_t estimate(int32_t x, int32_t y) const;
+    static void initNode(PathNode& node, int32_t x, int32_t y);
+    static int32_t invokeCallback(PathCallback fn, const PathNode* parent, const PathNode* node,
+                                  int32_t code, intptr_t userData);
+    void notifyChild(const PathNode* parent, const PathNode* node, int32_t code) const;
+    void notifyList(const PathNode* parent, const PathNode* node, int32_t code) const;
+
+    static PathNode* findNode(PathNode* head, int32_t id);
+    static void freeList(PathNode*& head);
+    void clearNodes();
+    PathNode* popBest();
+    void expandNode(PathNode* parent);
+    void linkChild(PathNode* parent, const PathNode* probe);
+    bool improve(PathNode* parent, PathNode* node, int32_t cost);
+    void insertOpen(PathNode* node);
+
+    void propagateCost(PathNode* improved);
+    void pushPending(PathNode* node);
+    PathNode* popPending();
 };

@@ -1,8 +1,58 @@
-// Entry point; the build variant chooses the graphics mode.
+// Entry point; the build variant chooses the graphics mode (PROWLGRID_GFX_MODE).
 #include <allegro.h>
 
+#include <cstdio>
+
+#include "shell/platform.h"
+#include "shell/platform_allegro.h"
+#include "shell/startup.h"
+#include "shell/subsystem_hooks.h"
+#include "shell/title_menu.h"
+#include "shell/turn_loop.h"
+#include "world/floor_loading.h"
+#include "world/game_state.h"
+
+namespace {
+constexpr int FLOOR_DATA_REFUSED = 1;
+constexpr const char* STORY_PATH = ".//story.txt";
+constexpr const char* STORY_ERROR = "Error loading story\n";
+constexpr const char* ENDGAME_PATH = ".//endgame.txt";
+constexpr const char* ENDGAME_ERROR = "Error loading endgame\n";
+
+bool startUp() {
+    if (!startLibrary() || !openScreen(PROWLGRID_GFX_MODE) || !loadPictures())
+        return false;
+    loadShotSamples();
+    installAllegroPlatform();
+    connectSubsystems();
+    floorNumber = 1;
+    initGameState();
+    return true;
+}
+
+// The screens and the game; shutdownGame has run when it returns.
+void play() {
+    if (!runTitleMenu() || !showTextPage(STORY_PATH, STORY_ERROR)) {
+        shutdownGame();
+        return;
+    }
+    platform.clearMouseButtons();
+    if (runTurnLoop())
+        showTextPage(ENDGAME_PATH, ENDGAME_ERROR);
+    shutdownGame();
+}
+} // namespace
+
 int main() {
-    // Start-up sequence lands with the foundation work.
+    if (!startUp())
+        return 0;
+    // A floor that cannot be played is no quiet failure: the player must learn why.
+    if (!loadFloor(floorNumber) && !allFloorsDone) {
+        std::printf("%s\n", floorLoadError().c_str());
+        shutdownGame();
+        return FLOOR_DATA_REFUSED;
+    }
+    play();
     return 0;
 }
 END_OF_MAIN()

@@ -6,5 +6,14 @@
 // Reads init.txt's seven records; false when the file cannot be opened.
 bool readSettings(const char* path);
 bool initGameState();
-// Releases the pictures, the samples, the back buffer and the floor's arrays.
+// Releases the pictures, the samples, the back buffer and the floor's arrays,
+// after stopping the timer handler. A second call finds nothing left to release.
 void shutdownGame();
+
+// The stages of start-up before initGameState, in the order main runs them.
+// Each false ends start-up quietly, except that startLibrary prints the sound
+// error line first.
+bool startLibrary();
+bool openScreen(int gfxMode);
+bool loadPictures();
+void loadShotSamples();

@@ -1,0 +1,3 @@
+#include "path/movement_rules.h"
+
+PathSearch pathSearch;

@@ -1,0 +1,40 @@
+// init.txt as plain numbers: seven label-and-value records, the sixth a
+// colour of three numbers. Parsing needs no library, so it can be tested
+// without a screen; applying converts the colour for the current mode.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+constexpr int32_t SETTINGS_RECORD_COUNT = 7;
+// The interval used when init.txt gives none that the timer can run at.
+constexpr int32_t DEFAULT_TICK_MS = 100;
+
+// Every value is 0 unless its record, and every record before it, was whole.
+struct SettingsRecords {
+    int32_t bandHeight = 0;
+    int32_t panelWidth = 0;
+    int32_t rosterTop = 0;
+    int32_t rosterRowHeight = 0;
+    int32_t tickMs = 0;
+    int32_t red = 0;
+    int32_t green = 0;
+    int32_t blue = 0;
+    int32_t shotShowTicks = 0;
+    int32_t wholeRecords = 0; // records read before the first bad one
+};
+
+// Reads up to seven records; stops at the first that is not a label word
+// followed by numbers that fit in 32 bits. The label is skipped whole, however
+// long, so no word can overrun a buffer or be split into a label and a number.
+SettingsRecords parseSettings(std::FILE* in);
+// False when the file cannot be opened; then every value is 0.
+bool parseSettingsFile(const char* path, SettingsRecords& out);
+
+// The pixel value of a colour in the current graphics mode (makecol).
+using ColourMaker = int (*)(int red, int green, int blue);
+// Stores the records in the seven settings; components outside 0-255 are clamped.
+void applySettings(const SettingsRecords& records, ColourMaker makeColour);
+
+// The timer interval to install for a tickMs setting.
+int32_t timerIntervalMs(int32_t tickMs);

@@ -1,0 +1,3 @@
+#include "shell/shot_samples.h"
+
+SAMPLE* shotSamples[SHOT_SAMPLE_COUNT] = {};

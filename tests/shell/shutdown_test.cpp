@@ -1,0 +1,67 @@
+// shutdownGame releases everything start-up and the floor acquired, and the
+// library's platform table copes with what shutdown leaves behind.
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "draw/pictures.h"
+#include "shell/platform.h"
+#include "shell/platform_allegro.h"
+#include "shell/shot_samples.h"
+#include "shell/startup.h"
+#include "support/test_floor.h"
+
+namespace {
+BITMAP** const ALL_BITMAPS[] = {
+    &backBuffer, &mapBackground, &wallBmp,     &wall2Bmp,  &playerBmp,
+    &player2Bmp, &targetBmp,     &motionBmp,   &nowalkBmp, &waitBmp,
+    &medkitBmp,  &mainBmp,       &instructBmp, &doorBmp,   &diamondBmp,
+};
+
+class Shutdown : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, std::atexit), 0);
+        for (BITMAP** slot : ALL_BITMAPS)
+            *slot = create_bitmap_ex(16, 8, 8);
+        for (SAMPLE*& sample : shotSamples)
+            sample = create_sample(8, 0, 8000, 16);
+        buildFloor({"...", "...", "..E"});
+        addUnit(SIDE_SQUAD, 0, 0);
+        addUnit(SIDE_ENEMY, 2, 1);
+        addMedkit(1, 1);
+    }
+};
+
+TEST_F(Shutdown, ReleasesEveryPictureSampleAndFloorArray) {
+    shutdownGame();
+    for (BITMAP** slot : ALL_BITMAPS)
+        EXPECT_EQ(*slot, nullptr);
+    for (SAMPLE* sample : shotSamples)
+        EXPECT_EQ(sample, nullptr);
+    EXPECT_TRUE(mapCells.empty());
+    EXPECT_TRUE(occupancy.empty());
+    EXPECT_TRUE(units.empty());
+    EXPECT_TRUE(turnOrder.empty());
+}
+
+TEST_F(Shutdown, ASecondCallFindsNothingLeft) {
+    // The quit button and the failed text pages shut down before main does.
+    shutdownGame();
+    shutdownGame();
+    EXPECT_EQ(backBuffer, nullptr);
+    EXPECT_TRUE(units.empty());
+}
+
+TEST_F(Shutdown, ShotsWithoutASampleOrOutsideTheThreePlayNothing) {
+    shutdownGame();
+    installAllegroPlatform();
+    for (int32_t sample : {-1, 0, 1, 2, SHOT_SAMPLE_COUNT, 1000})
+        platform.playShot(sample);
+    platform.present(backBuffer); // null after shutdown: a late frame shows nothing
+    SUCCEED();
+}
+} // namespace

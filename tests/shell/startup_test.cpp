@@ -1,0 +1,149 @@
+// The real binaries under a private X server, against a run directory made
+// by the test: what start-up shows, and how it ends when it cannot go on.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "child_process.h"
+#include "run_directory.h"
+#include "virtual_display.h"
+
+namespace {
+using namespace std::chrono_literals;
+
+constexpr auto START_LIMIT = 20s; // generous: the machine is shared
+constexpr auto QUIT_LIMIT = 10s;
+constexpr auto POLL_STEP = 50ms;
+constexpr int32_t COLOUR_TOLERANCE = 12; // 16-bit pixels widened back to 8 bits
+constexpr const char* TITLE = "Vellmora";
+constexpr int32_t SCREEN_W_PX = 640;
+constexpr int32_t SCREEN_H_PX = 480;
+const std::string WINDOWED = std::string(PROWLGRID_BINARY_DIR) + "/prowlgrid-windowed";
+const std::string FULL_SCREEN = std::string(PROWLGRID_BINARY_DIR) + "/prowlgrid";
+
+bool near(int32_t a, int32_t b) {
+    return std::abs(a - b) <= COLOUR_TOLERANCE;
+}
+bool sameColour(Rgb a, Rgb b) {
+    return near(a.red, b.red) && near(a.green, b.green) && near(a.blue, b.blue);
+}
+
+class StartUp : public ::testing::Test {
+  protected:
+    VirtualDisplay display;
+    RunDirectory run;
+    std::unique_ptr<ChildProcess> game;
+
+    void start(const std::string& binary, ChildProcess::Environment extra = {}) {
+        start(binary, run, std::move(extra));
+    }
+    void start(const std::string& binary, const RunDirectory& in,
+               ChildProcess::Environment extra = {}) {
+        // The library reads allegro.cfg from HOME (and beside the binary), so
+        // HOME points into the run directory: the tests own its configuration.
+        extra.push_back({"DISPLAY", display.name()});
+        extra.push_back({"HOME", in.path()});
+        game = std::make_unique<ChildProcess>(std::vector<std::string>{binary}, in.path(), extra,
+                                              in.file("stdout.txt"), in.file("stderr.txt"));
+    }
+
+    std::string printed() const { return printed(run); }
+    std::string printed(const RunDirectory& in) const {
+        return readWholeFile(in.file("stdout.txt"));
+    }
+
+    // The window that shows the game's 640 x 480 picture.
+    unsigned long awaitPictureWindow() {
+        const auto deadline = std::chrono::steady_clock::now() + START_LIMIT;
+        while (std::chrono::steady_clock::now() < deadline && game->running()) {
+            if (unsigned long window = display.findWindowSized(SCREEN_W_PX, SCREEN_H_PX))
+                return window;
+            std::this_thread::sleep_for(POLL_STEP);
+        }
+        return 0;
+    }
+
+    // Two points far apart, so a pointer sprite can never cover both.
+    bool awaitTitlePicture(unsigned long window) {
+        int32_t left = 0, top = 0;
+        display.windowOrigin(window, left, top);
+        const auto deadline = std::chrono::steady_clock::now() + START_LIMIT;
+        while (std::chrono::steady_clock::now() < deadline && game->running()) {
+            if (sameColour(display.pixel(left + 40, top + 40), TITLE_COLOUR) &&
+                sameColour(display.pixel(left + 600, top + 440), TITLE_COLOUR))
+                return true;
+            std::this_thread::sleep_for(POLL_STEP);
+        }
+        return false;
+    }
+
+    void expectTitlePictureShown(const std::string& binary) {
+        start(binary);
+        const unsigned long window = awaitPictureWindow();
+        ASSERT_NE(window, 0u) << "no picture; printed: " << printed();
+        EXPECT_TRUE(awaitTitlePicture(window));
+        EXPECT_TRUE(game->running());
+        EXPECT_EQ(printed(), "");
+    }
+
+    void expectQuietEnd(const RunDirectory& in) {
+        const auto status = game->waitFor(QUIT_LIMIT);
+        ASSERT_TRUE(status.has_value()) << "still running";
+        EXPECT_EQ(*status, 0);
+        EXPECT_EQ(printed(in), "");
+    }
+};
+
+TEST_F(StartUp, WindowedVariantOpensOnTheTitlePicture) {
+    display.watchMappings(); // and shows that the watch sees a window appear
+    expectTitlePictureShown(WINDOWED);
+    EXPECT_NE(display.findWindow(TITLE), 0u) << "the window is not titled";
+    EXPECT_TRUE(display.sawMapping());
+}
+
+TEST_F(StartUp, FullScreenVariantOpensOnTheTitlePicture) {
+    expectTitlePictureShown(FULL_SCREEN);
+}
+
+TEST_F(StartUp, WithoutSettingsFileTheGameStillStarts) {
+    // All settings 0, tickMs too: the timer must get a usable interval.
+    run.remove("init.txt");
+    expectTitlePictureShown(WINDOWED);
+}
+
+TEST_F(StartUp, MissingMotionPictureEndsStartUpQuietly) {
+    // Nothing ever draws it, yet it is required like the others.
+    run.remove("Data/Images/motion.bmp");
+    start(WINDOWED);
+    expectQuietEnd(run);
+}
+
+TEST_F(StartUp, MissingFirstOrLastPictureEndsStartUpQuietly) {
+    for (const char* picture : {"Data/Images/tiles.bmp", "Data/Images/diamond.bmp"}) {
+        SCOPED_TRACE(picture);
+        RunDirectory fresh;
+        fresh.remove(picture);
+        start(WINDOWED, fresh);
+        expectQuietEnd(fresh);
+    }
+}
+
+TEST_F(StartUp, SoundFailurePrintsItsLineBeforeAnyGraphicsMode) {
+    // No sound card here: forcing the ALSA driver makes install_sound fail.
+    run.write("allegro.cfg", "[sound]\ndigi_card = ALSA\n");
+    display.watchMappings();
+    // The failed driver leaves its allocations behind in a module the library
+    // has already unloaded; a sanitizer build would turn that into the status.
+    start(WINDOWED, {{"ASAN_OPTIONS", "detect_leaks=0"}});
+    const auto status = game->waitFor(QUIT_LIMIT);
+    ASSERT_TRUE(status.has_value()) << "still running";
+    EXPECT_EQ(*status, 0);
+    EXPECT_EQ(printed(), "Error installint sound\n");
+    EXPECT_FALSE(display.sawMapping()) << "a window was shown";
+}
+} // namespace

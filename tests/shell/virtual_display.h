@@ -1,0 +1,45 @@
+// A private X server for running the real game binaries: Xvfb on a display
+// number it picks itself, plus the few questions the tests ask of it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "child_process.h"
+
+struct Rgb {
+    int32_t red;
+    int32_t green;
+    int32_t blue;
+};
+
+class VirtualDisplay {
+  public:
+    VirtualDisplay(); // throws when no server comes up
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    const std::string& name() const { return displayName; } // ":N"
+
+    // A viewable top-level window with exactly this title; 0 when there is none.
+    unsigned long findWindow(const std::string& title);
+    // A viewable window of exactly this size at any depth; 0 when there is none.
+    // The library's full-screen mode shows its picture in an untitled child.
+    unsigned long findWindowSized(int32_t width, int32_t height);
+    // The colour shown at (x, y) of the screen.
+    Rgb pixel(int32_t x, int32_t y);
+    // Where a window's top-left pixel is on the screen.
+    void windowOrigin(unsigned long window, int32_t& x, int32_t& y);
+
+    // From now on, remembers whether any top-level window gets mapped.
+    void watchMappings();
+    bool sawMapping();
+
+  private:
+    std::unique_ptr<ChildProcess> server;
+    std::string displayName;
+    struct Connection;
+    std::unique_ptr<Connection> connection;
+};
