@@ -52,7 +52,5 @@ bool showTextPage(const char* path, const char* errorLine) {
     // The key stays in the buffer; it is not read.
     while (!platform.keyPressed())
         platform.idle();
-    // The press that may have come with the key must not reach the game.
-    platform.clearMouseButtons();
     return true;
 }

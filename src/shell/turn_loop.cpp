@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "combat/shot.h"
 #include "draw/frame.h"
 #include "shell/floor_transition.h"
 #include "shell/platform.h"
@@ -12,15 +11,6 @@
 
 namespace {
 TurnLoopEnd loopEnd = TurnLoopEnd::ESCAPED;
-
-// The platform table can be swapped after these are installed.
-void presentThroughPlatform(BITMAP* frame) {
-    platform.present(frame);
-}
-
-void playThroughPlatform(int32_t weaponSound) {
-    platform.playShot(weaponSound);
-}
 
 bool floorOver() {
     return enemiesLeft < 1 || squadOnFloor < 1;
@@ -52,8 +42,6 @@ TurnLoopEnd playPasses() {
 } // namespace
 
 bool runTurnLoop() {
-    setFramePresenter(presentThroughPlatform);
-    setShotSoundPlayer(playThroughPlatform);
     loopEnd = playPasses();
     platform.clearKeys();
     return loopEnd == TurnLoopEnd::COMPLETED;

@@ -2,6 +2,7 @@
 
 #include "path/movement_rules.h"
 #include "shell/player_commands.h"
+#include "shell/subsystem_hooks.h"
 #include "support/headless_game.h"
 #include "support/test_floor.h"
 #include "world/random.h"
@@ -9,6 +10,7 @@
 
 void PlayScene::SetUp() {
     makeTestPictures();
+    connectSubsystems();
     panelWidth = TEST_PANEL_WIDTH;
     bandHeight = TEST_BAND_HEIGHT;
     rosterTop = 0;
