@@ -84,20 +84,6 @@ TEST_F(Attack, WithNoDisplayTheTurnEndsInTheSamePass) {
     EXPECT_TRUE(checked);
 }
 
-TEST_F(Attack, WithADisplayTheFrameAfterTheShotIsStillTheShooters) {
-    ScriptedPlatform play;
-    bool checked = false;
-    play.onPresent = [&](BITMAP*) {
-        if (!checked && shotTarget == target) {
-            checked = true;
-            EXPECT_EQ(currentUnitIndex(), soldier);
-            EXPECT_EQ(theSoldier().actionPoints, 0);
-        }
-    };
-    shootAndWait(play);
-    EXPECT_TRUE(checked);
-}
-
 TEST_F(Attack, NoPressIsTakenWhileTheShotIsShown) {
     ScriptedPlatform play;
     play.hold(pressAtCell(4, 1), 1)
@@ -123,15 +109,6 @@ TEST_F(Attack, NoSightLineNoShotAndTheTurnIsKept) {
     EXPECT_EQ(theSoldier().actionPoints, 7);
     EXPECT_EQ(currentUnitIndex(), soldier);
     EXPECT_TRUE(play.soundsPlayed.empty());
-}
-
-TEST_F(Attack, TargetWithATargetKeepsIt) {
-    theTarget().targetIndex = guard;
-    ScriptedPlatform play;
-    play.hold(pressAtCell(4, 1), 1).hold(escape());
-    runTurnLoop();
-    EXPECT_EQ(theTarget().alerted, 1);
-    EXPECT_EQ(theTarget().targetIndex, guard);
 }
 
 TEST_F(Attack, KillFreesTheCellAndCountsTheEnemyOff) {
