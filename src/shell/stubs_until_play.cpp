@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "combat/enemy_behaviour.h"
 #include "combat/shot.h"
@@ -14,42 +13,14 @@
 #include "draw/sprite.h"
 #include "path/movement_rules.h"
 #include "shell/platform.h"
-#include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/settings.h"
 #include "world/turn_order.h"
 
-bool loadFloor(int32_t) {
-    return true;
-}
-const std::string& floorLoadError() {
-    static const std::string none;
-    return none;
-}
-void setMapRedrawHook(MapRedrawHook) {}
 void setFramePresenter(FramePresenter) {}
 void setShotSoundPlayer(ShotSoundPlayer) {}
 void drawMapBackground() {}
-
-int32_t advanceTurn(int32_t& slot, Unit us[]) {
-    for (int32_t n = 0; n < unitCount; ++n) {
-        ++slot;
-        if (slot >= unitCount) {
-            slot = 0;
-            return TURN_ROUND_OVER;
-        }
-        const Unit& u = us[turnOrder[slot]];
-        if (u.health > 0 && u.onFloor)
-            return TURN_NEXT;
-    }
-    return TURN_NEXT;
-}
-
-void startRound(int32_t count, Unit us[]) {
-    for (int32_t i = 0; i < count; ++i)
-        us[i].actionPoints = us[i].speed;
-}
 
 int32_t enemyAct(Unit us[], PathSearch& search, int32_t& slot, bool& fired) {
     fired = false;

@@ -7,8 +7,17 @@
 
 #include "world/map_file.h"
 #include "world/mission_list.h"
+#include "world/settings.h"
+
+// Largest side a map may have: with no band at all, a taller map would leave
+// tiles under one pixel on the screen. The medkit and patrol-point draws are
+// known to reach every cell of maps up to this size.
+constexpr int32_t MAP_SIDE_MAX = SCREEN_HEIGHT;
 
 // Empty when the floor can be played; otherwise the reason, phrased to follow
 // the file's name ("is not square").
 std::string checkFloor(const FloorPlan& plan, const MapGrid& grid, int32_t panelWidth,
                        int32_t bandHeight);
+
+// The part of checkFloor that looks at the map alone.
+std::string checkMap(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight);

@@ -1,0 +1,112 @@
+#include "world/floor_checks.h"
+
+#include "world/game_state.h"
+#include "world/settings.h"
+#include "world/unit_generation.h"
+
+namespace {
+std::string text(int32_t value) {
+    return std::to_string(value);
+}
+
+std::string checkSize(const MapGrid& grid) {
+    if (grid.width <= 0 || grid.height <= 0)
+        return "has a non-positive size (" + text(grid.width) + " x " + text(grid.height) + ")";
+    if (grid.cells.size() != static_cast<size_t>(grid.width) * grid.height)
+        return "has a cell block that does not match its size";
+    if (grid.width != grid.height)
+        return "is not square";
+    return "";
+}
+
+// Computed wide: the settings come from a file and may be anything.
+bool tilesUnderOnePixel(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight) {
+    const int64_t across = (int64_t{SCREEN_WIDTH} - panelWidth) / grid.width;
+    const int64_t down = (int64_t{SCREEN_HEIGHT} - bandHeight) / grid.height;
+    return across < 1 || down < 1 || grid.width > MAP_SIDE_MAX;
+}
+
+std::string checkCodes(const MapGrid& grid) {
+    for (int32_t y = 0; y < grid.height; ++y)
+        for (int32_t x = 0; x < grid.width; ++x) {
+            const int32_t code = grid.cells[static_cast<size_t>(y) * grid.width + x];
+            if (code < CELL_FLOOR || code > CELL_CODE_MAX)
+                return "holds the unknown cell code " + text(code) + " at (" + text(x) + ", " +
+                       text(y) + ")";
+        }
+    return "";
+}
+
+std::string checkCounts(const FloorPlan& plan) {
+    if (plan.unitCount < 0)
+        return "is listed with a negative unit count (" + text(plan.unitCount) + ")";
+    if (plan.squadSize < 0)
+        return "is listed with a negative squad size (" + text(plan.squadSize) + ")";
+    if (plan.medkitCount < 0)
+        return "is listed with a negative medkit count (" + text(plan.medkitCount) + ")";
+    // Every frame asks for the acting unit, so a floor needs at least one.
+    if (plan.unitCount == 0)
+        return "is listed with no units";
+    if (playedSquadSize(plan) > plan.unitCount)
+        return "is listed with a squad of " + text(playedSquadSize(plan)) + " but only " +
+               text(plan.unitCount) + " units";
+    return "";
+}
+
+// The squad stands in column 1 from row 1 down, the enemies in the last
+// column from the bottom row up; every one of those cells must exist.
+std::string checkStartCells(const FloorPlan& plan, const MapGrid& grid) {
+    const int32_t squad = playedSquadSize(plan);
+    if (squad > 0 && (SQUAD_START_COLUMN >= grid.width || squad >= grid.height))
+        return "is too small for a squad of " + text(squad);
+    const int32_t enemies = plan.unitCount - squad;
+    if (enemies > grid.width)
+        return "is too small for " + text(enemies) + " enemies";
+    return "";
+}
+
+int32_t countCells(const MapGrid& grid, bool (*wanted)(int32_t code)) {
+    int32_t count = 0;
+    for (int32_t code : grid.cells)
+        if (wanted(code))
+            ++count;
+    return count;
+}
+
+bool isFloorCell(int32_t code) {
+    return code == CELL_FLOOR;
+}
+
+// Both placements draw until they hit a suitable cell, so one must exist.
+std::string checkPlacements(const FloorPlan& plan, const MapGrid& grid) {
+    const int32_t floorCells = countCells(grid, isFloorCell);
+    if (plan.medkitCount > floorCells)
+        return "has " + text(floorCells) + " floor cells, too few for " + text(plan.medkitCount) +
+               " medkits";
+    const bool hasEnemies = plan.unitCount > playedSquadSize(plan);
+    if (hasEnemies && countCells(grid, canHoldPatrolPoint) == 0)
+        return "has no cell an enemy may patrol to";
+    return "";
+}
+} // namespace
+
+std::string checkMap(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight) {
+    std::string why = checkSize(grid);
+    if (why.empty() && tilesUnderOnePixel(grid, panelWidth, bandHeight))
+        why = "is too large: a tile would be under one pixel";
+    if (why.empty())
+        why = checkCodes(grid);
+    return why;
+}
+
+std::string checkFloor(const FloorPlan& plan, const MapGrid& grid, int32_t panelWidth,
+                       int32_t bandHeight) {
+    std::string why = checkCounts(plan);
+    if (why.empty())
+        why = checkMap(grid, panelWidth, bandHeight);
+    if (why.empty())
+        why = checkStartCells(plan, grid);
+    if (why.empty())
+        why = checkPlacements(plan, grid);
+    return why;
+}

@@ -1,0 +1,160 @@
+#include "world/floor_loading.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "path/movement_rules.h"
+#include "world/floor_checks.h"
+#include "world/game_state.h"
+#include "world/map_file.h"
+#include "world/mission_list.h"
+#include "world/random.h"
+#include "world/settings.h"
+#include "world/turn_order.h"
+#include "world/unit_generation.h"
+
+namespace {
+std::string loadError;
+MapRedrawHook redrawHook = nullptr;
+
+bool refuse(int32_t n, const std::string& file, const std::string& why) {
+    loadError = "Error loading floor " + std::to_string(n) + ": " + file + " " + why;
+    return false;
+}
+
+struct Health {
+    int32_t health;
+    int32_t maxHealth;
+};
+
+// Only the previous floor's squad carries over: a slot that was an enemy
+// there keeps the fresh health of a new recruit.
+std::vector<Health> takeSquadHealth(int32_t newSquadSize) {
+    const int32_t carried = std::min({newSquadSize, squadSize, static_cast<int32_t>(units.size())});
+    std::vector<Health> kept;
+    for (int32_t s = 0; s < carried; ++s)
+        kept.push_back(Health{units[s].health, units[s].maxHealth});
+    return kept;
+}
+
+void giveSquadHealth(const std::vector<Health>& kept) {
+    for (size_t s = 0; s < kept.size(); ++s) {
+        units[s].health = kept[s].health;
+        units[s].maxHealth = kept[s].maxHealth;
+        if (kept[s].health <= 0)
+            --squadOnFloor;
+    }
+}
+
+void installMap(MapGrid& grid) {
+    mapWidth = grid.width;
+    mapHeight = grid.height;
+    mapCells = std::move(grid.cells);
+    occupancy = std::vector<int32_t>(mapCells.size(), 0);
+}
+
+void installCounts(const FloorPlan& plan, int32_t listedFloors) {
+    floorCount = listedFloors;
+    unitCount = plan.unitCount;
+    squadSize = playedSquadSize(plan);
+    medkitCount = plan.medkitCount;
+    enemiesLeft = unitCount - squadSize;
+}
+
+void createUnits() {
+    units = std::vector<Unit>(unitCount);
+    turnOrder = std::vector<int32_t>(unitCount);
+    generateUnits(unitCount, units.data(), squadSize, mapWidth);
+    readSquadStats(SQUAD_STATS_PATH, units.data());
+    // The first round already runs on the stats file's speed.
+    startRound(unitCount, units.data());
+}
+
+void configurePathSearch() {
+    pathSearch.notifyData = 0;
+    pathSearch.costData = 0;
+    pathSearch.listNotifyFn = nullptr;
+    pathSearch.childNotifyFn = nullptr;
+    pathSearch.setRows(mapWidth);
+    pathSearch.costFn = stepCost;
+    pathSearch.validFn = canEnter;
+}
+
+void markOccupancy() {
+    for (const Unit& unit : units)
+        occupancy[cellIndex(unit.x, unit.y)] = 1;
+}
+
+// Both coordinates are drawn modulo the side length, column first. The
+// floor checks guarantee enough floor cells, so every medkit finds one.
+void scatterMedkits() {
+    medkits = std::vector<Medkit>(medkitCount);
+    for (Medkit& medkit : medkits) {
+        do {
+            medkit.x = gameRand() % mapWidth;
+            medkit.y = gameRand() % mapWidth;
+            medkit.active = 1;
+        } while (mapCells[cellIndex(medkit.x, medkit.y)] != CELL_FLOOR);
+        mapCells[cellIndex(medkit.x, medkit.y)] = CELL_MEDKIT;
+    }
+}
+
+void installFloor(int32_t n, const FloorPlan& plan, int32_t listedFloors, MapGrid& grid) {
+    const std::vector<Health> kept =
+        n > 1 ? takeSquadHealth(playedSquadSize(plan)) : std::vector<Health>();
+    installMap(grid);
+    installCounts(plan, listedFloors);
+    createUnits();
+    squadOnFloor = squadSize;
+    giveSquadHealth(kept);
+    sortTurnOrder(units.data());
+    turnSlot = 0;
+    // The last shot's unit belongs to the floor that is gone.
+    shotTarget = NO_UNIT;
+    configurePathSearch();
+    markOccupancy();
+    scatterMedkits();
+    if (redrawHook)
+        redrawHook();
+}
+} // namespace
+
+// Everything is read and checked before the first change, so a refused floor
+// leaves the game state, the random sequence included, as it was.
+bool loadFloor(int32_t n) {
+    loadError.clear();
+    std::string why;
+    int32_t listedFloors = 0;
+    FloorPlan plan;
+    if (!readMissionList(MISSION_LIST_PATH, n, listedFloors, plan, why))
+        return refuse(n, MISSION_LIST_PATH, why);
+    if (n > listedFloors) {
+        allFloorsDone = true;
+        return false;
+    }
+    MapGrid grid;
+    if (!readMapFile(plan.mapPath.c_str(), grid, why))
+        return refuse(n, plan.mapPath, why);
+    why = checkFloor(plan, grid, panelWidth, bandHeight);
+    if (!why.empty())
+        return refuse(n, plan.mapPath, why);
+    installFloor(n, plan, listedFloors, grid);
+    return true;
+}
+
+bool loadMap(const char* path) {
+    MapGrid grid;
+    std::string why;
+    if (!readMapFile(path, grid, why) || !checkMap(grid, panelWidth, bandHeight).empty())
+        return false;
+    installMap(grid);
+    return true;
+}
+
+const std::string& floorLoadError() {
+    return loadError;
+}
+
+void setMapRedrawHook(MapRedrawHook hook) {
+    redrawHook = hook;
+}

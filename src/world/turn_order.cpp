@@ -1,0 +1,48 @@
+#include "world/turn_order.h"
+
+#include <utility>
+
+#include "world/game_state.h"
+
+namespace {
+bool canAct(const Unit& unit) {
+    return unit.health > 0 && unit.onFloor;
+}
+
+// A soldier who has gone through the exit has no turn left on this floor, so
+// a wrap must not hand slot 0 to one. Dead units are left where they stand:
+// the frame step and the enemy behaviour skip them. When every unit has left
+// there is nobody to hand the turn to and the slot stays at 0.
+int32_t firstSlotOnFloor(const Unit units[]) {
+    for (int32_t slot = 0; slot < unitCount; ++slot)
+        if (units[turnOrder[slot]].onFloor)
+            return slot;
+    return 0;
+}
+} // namespace
+
+void sortTurnOrder(Unit units[]) {
+    for (int32_t j = unitCount - 1; j >= 1; --j)
+        for (int32_t i = 0; i < j; ++i)
+            if (units[turnOrder[i]].accuracy < units[turnOrder[i + 1]].accuracy)
+                std::swap(turnOrder[i], turnOrder[i + 1]);
+}
+
+int32_t advanceTurn(int32_t& slot, Unit units[]) {
+    do {
+        ++slot;
+        if (slot >= unitCount) {
+            slot = firstSlotOnFloor(units);
+            return TURN_ROUND_OVER;
+        }
+    } while (!canAct(units[turnOrder[slot]]));
+    return TURN_NEXT;
+}
+
+void startRound(int32_t count, Unit units[]) {
+    for (int32_t i = 0; i < count; ++i) {
+        units[i].actionPoints = units[i].speed;
+        units[i].reservedFlag = false;
+        units[i].reservedWord = 0;
+    }
+}
