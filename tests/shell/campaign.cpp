@@ -82,6 +82,8 @@ bool Campaign::start() {
     turnState = TURN_NEXT;
     tickPending = false;
     shotTimer = 0;
+    shotTarget = NO_UNIT;
+    shotDamage = 0;
     buttonHeld = false;
     return loadFloor(floorNumber);
 }
