@@ -28,8 +28,9 @@ bool enterNextFloor() {
         if (tickPending) {
             tickPending = false;
             ++ticks;
+        } else {
+            waitWithoutTurnLock();
         }
-        waitWithoutTurnLock();
     }
     ++floorNumber;
     return loadFloor(floorNumber);
