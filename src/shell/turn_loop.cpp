@@ -16,6 +16,15 @@ bool floorOver() {
     return enemiesLeft < 1 || squadOnFloor < 1;
 }
 
+// The dead are carried over to the next floor as dead: with nobody left the
+// floors would pass by one after the other and end on the endgame page.
+bool squadWipedOut() {
+    for (int32_t i = 0; i < squadSize; ++i)
+        if (units[i].health > 0)
+            return false;
+    return true;
+}
+
 bool playerMayCommand() {
     return shotTimer <= 0 && turnState == TURN_AWAIT_PLAYER;
 }
@@ -26,6 +35,8 @@ TurnLoopEnd playPasses() {
     for (;;) {
         const int32_t mouseX = platform.mouseX();
         const int32_t mouseY = platform.mouseY();
+        if (floorOver() && squadWipedOut())
+            return TurnLoopEnd::SQUAD_LOST;
         if (floorOver() && !enterNextFloor())
             return allFloorsDone ? TurnLoopEnd::COMPLETED : TurnLoopEnd::FLOOR_REFUSED;
         if (playerMayCommand())

@@ -6,6 +6,7 @@ enum class TurnLoopEnd {
     ESCAPED,       // Esc: no endgame page
     COMPLETED,     // the last floor's exit, or a transition past the last floor
     FLOOR_REFUSED, // the next floor would not load: print floorLoadError(), end non-zero
+    SQUAD_LOST,    // every soldier is dead: no later floor can be played, no endgame page
 };
 
 // Runs until Esc, completion or a refused floor; true when the game was completed.

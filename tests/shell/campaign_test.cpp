@@ -111,6 +111,25 @@ TEST_F(Game, KillingTheLastEnemyBringsTheNextFloorAfterTheDisplayAndTheTransitio
     EXPECT_GE(transitionFrames, 101);
 }
 
+TEST_F(Game, SquadDeadToTheLastManLosesTheGameOthersGoOn) {
+    const FloorFile floor{EXIT_NEARBY, 3, 2};
+    Campaign campaign({floor, floor});
+    for (bool oneLeft : {false, true}) {
+        ASSERT_TRUE(Campaign::start());
+        units[0].health = 0;
+        units[1].health = oneLeft ? 20 : -3;
+        units[1].onFloor = !oneLeft;
+        squadOnFloor = 0;
+        ScriptedPlatform play;
+        countTransitionFrames(play);
+        play.hold(escape());
+        EXPECT_FALSE(runTurnLoop());
+        EXPECT_EQ(turnLoopEnd(), oneLeft ? TurnLoopEnd::ESCAPED : TurnLoopEnd::SQUAD_LOST);
+        EXPECT_EQ(floorNumber, oneLeft ? 2 : 1);
+        EXPECT_EQ(transitionFrames > 0, oneLeft);
+    }
+}
+
 namespace {
 // Two soldiers and two enemies in the open with cover and medkits: enough for
 // sightings, shots, pursuit and pick-ups.
