@@ -47,7 +47,7 @@ class Attack : public PlayScene {
 
 TEST_F(Attack, ShotHitsAlertsTheTargetAndUsesUpTheTurn) {
     ScriptedPlatform play;
-    shootAndWait(play);
+    shootAndWait(play, 0); // leave before the target can answer
     EXPECT_GT(shotDamage, 0);
     EXPECT_EQ(theTarget().health, 20 - shotDamage);
     EXPECT_EQ(theTarget().alerted, 1);
