@@ -3,19 +3,19 @@
 #include "path/movement_rules.h"
 #include "shell/player_commands.h"
 #include "shell/subsystem_hooks.h"
-#include "support/headless_game.h"
+#include "support/test_bitmaps.h"
 #include "support/test_floor.h"
 #include "world/random.h"
 #include "world/settings.h"
 
 void PlayScene::SetUp() {
-    makeTestPictures();
+    createTestPictures();
     connectSubsystems();
     panelWidth = TEST_PANEL_WIDTH;
     bandHeight = TEST_BAND_HEIGHT;
     rosterTop = 0;
     rosterRowHeight = 110;
-    highlightColor = colour16(255, 255, 0);
+    highlightColor = pixelOf(Rgb{255, 255, 0});
     shotShowTicks = TEST_SHOT_TICKS;
     buttonHeld = false;
     setRandomState(1);

@@ -8,14 +8,14 @@
 
 #include "draw/pictures.h"
 #include "shell/title_menu.h"
-#include "support/headless_game.h"
 #include "support/scripted_platform.h"
+#include "support/test_bitmaps.h"
 
 namespace {
 class TextPage : public ::testing::Test {
   protected:
     void SetUp() override {
-        makeTestPictures();
+        createTestPictures();
         path = testing::TempDir() + "page.txt";
         shown = create_bitmap(640, 480);
     }
@@ -38,7 +38,7 @@ class TextPage : public ::testing::Test {
             ++presents;
             blit(frame, shown, 0, 0, 0, 0, 640, 480);
         };
-        clear_to_color(backBuffer, colour16(90, 90, 90));
+        clear_to_color(backBuffer, pixelOf(Rgb{90, 90, 90}));
         return showTextPage(path.c_str(), "Error loading story\n");
     }
 

@@ -7,8 +7,8 @@
 
 #include "draw/pictures.h"
 #include "shell/title_menu.h"
-#include "support/headless_game.h"
 #include "support/scripted_platform.h"
+#include "support/test_bitmaps.h"
 
 namespace {
 // Instructions button at rest, quit button at rest.
@@ -17,7 +17,11 @@ constexpr int32_t QUIT_X = 315, QUIT_Y = 385;
 
 class TitleMenu : public ::testing::Test {
   protected:
-    void SetUp() override { makeTestPictures(); }
+    void SetUp() override {
+        createTestPictures();
+        paint(mainBmp, 0, 0, mainBmp->w - 1, mainBmp->h - 1, Rgb{40, 40, 120});
+        paint(instructBmp, 0, 0, instructBmp->w - 1, instructBmp->h - 1, Rgb{120, 40, 40});
+    }
 
     // Clicks once at (x, y), then quits; true when the click itself started the game.
     static bool clickStarts(int32_t x, int32_t y) {
@@ -104,7 +108,7 @@ TEST_F(TitleMenu, KeyPressedOnTheTitleDoesNotCloseTheInstructionsLater) {
 TEST_F(TitleMenu, PictureFillsAllButTheLastColumnAndRowAndThePointerIsSixteenSquare) {
     ScriptedPlatform play;
     play.hold(pointerAt(100, 50), 2).hold(pressAt(QUIT_X, QUIT_Y), 1);
-    clear_to_color(backBuffer, colour16(255, 255, 255));
+    clear_to_color(backBuffer, pixelOf(Rgb{255, 255, 255}));
     BITMAP* first = create_bitmap(640, 480);
     bool copied = false;
     play.onPresent = [&](BITMAP* frame) {
@@ -115,7 +119,7 @@ TEST_F(TitleMenu, PictureFillsAllButTheLastColumnAndRowAndThePointerIsSixteenSqu
     runTitleMenu();
     const int32_t title = getpixel(mainBmp, 0, 0);
     const int32_t pointer = getpixel(targetBmp, 0, 0);
-    const int32_t untouched = colour16(255, 255, 255);
+    const int32_t untouched = pixelOf(Rgb{255, 255, 255});
     EXPECT_EQ(getpixel(first, 0, 0), title);
     EXPECT_EQ(getpixel(first, 638, 478), title);
     EXPECT_EQ(getpixel(first, 639, 100), untouched);
