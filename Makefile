@@ -22,5 +22,9 @@ play: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Timings and the ratios the engine and the frame are held to; not part of the tests.
+bench: build
+	$(BUILD)/bench/prowlgrid_bench
+
 clean:
 	rm -rf $(BUILD) build-*
