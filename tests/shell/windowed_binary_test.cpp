@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,7 +14,10 @@
 #include <vector>
 
 #include "child_process.h"
+#include "shell/settings_file.h"
 #include "virtual_display.h"
+#include "world/map_file.h"
+#include "world/mission_list.h"
 
 namespace {
 using namespace std::chrono_literals;
@@ -50,7 +52,7 @@ bool await(const std::function<bool()>& condition, std::chrono::seconds limit) {
     return condition();
 }
 
-// What the game reads of the settings and of floor 1, read the same way.
+// What the game reads of the settings and of floor 1, read by its own readers.
 struct Layout {
     int32_t bandHeight = 0;
     int32_t panelWidth = 0;
@@ -68,33 +70,22 @@ struct Layout {
 
 Layout readLayout() {
     Layout l;
-    char label[64];
-    int skip = 0;
-    if (FILE* init = std::fopen((RUN_DIRECTORY + "/init.txt").c_str(), "rb")) {
-        std::fscanf(init, "%63s %i %63s %i", label, &l.bandHeight, label, &l.panelWidth);
-        std::fscanf(init, "%63s %i %63s %i %63s %i", label, &skip, label, &skip, label, &skip);
-        std::fscanf(init, "%63s %i %i %i", label, &l.highlight.red, &l.highlight.green,
-                    &l.highlight.blue);
-        std::fclose(init);
+    SettingsRecords settings;
+    parseSettingsFile((RUN_DIRECTORY + "/init.txt").c_str(), settings);
+    l.bandHeight = settings.bandHeight;
+    l.panelWidth = settings.panelWidth;
+    l.highlight = Rgb{settings.red, settings.green, settings.blue};
+    int32_t floors = 0;
+    FloorPlan plan;
+    std::string why;
+    MapGrid grid;
+    if (readMissionList((RUN_DIRECTORY + "/Data/Missions/Mission.dat").c_str(), 1, floors, plan,
+                        why) &&
+        readMapFile((RUN_DIRECTORY + "/" + plan.mapPath).c_str(), grid, why)) {
+        l.squadSize = playedSquadSize(plan);
+        l.side = grid.width;
+        l.cells = grid.cells;
     }
-    char map[128] = "";
-    if (FILE* missions = std::fopen((RUN_DIRECTORY + "/Data/Missions/Mission.dat").c_str(), "r")) {
-        std::fscanf(missions, "%i %63s %127s %63s %i %63s %i", &skip, label, map, label, &skip,
-                    label, &l.squadSize);
-        std::fclose(missions);
-    }
-    // Width, height, then the codes column by column.
-    std::ifstream file(RUN_DIRECTORY + "/" + map, std::ios::binary);
-    int32_t size[2] = {0, 0};
-    file.read(reinterpret_cast<char*>(size), sizeof size);
-    std::vector<int32_t> block(static_cast<size_t>(size[0]) * size[0]);
-    file.read(reinterpret_cast<char*>(block.data()),
-              static_cast<std::streamsize>(block.size() * 4));
-    l.side = file ? size[0] : 0;
-    l.cells.resize(block.size());
-    for (int32_t x = 0; x < l.side; ++x)
-        for (int32_t y = 0; y < l.side; ++y)
-            l.cells[y * l.side + x] = block[x * l.side + y];
     return l;
 }
 
