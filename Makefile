@@ -64,5 +64,9 @@ fuzz: fuzz-build
 	    -P fuzz/run_fuzzer.cmake || exit 1; \
 	done
 
+# Timings and the ratios the engine and the frame are held to; not part of the tests.
+bench: build
+	$(BUILD)/bench/prowlgrid_bench
+
 clean:
 	rm -rf $(BUILD) build-*

@@ -18,6 +18,12 @@ PathNode* PathSearch::bestNode() const {
     return best;
 }
 
+// Wraps instead of overflowing: cells far outside any map still get an id.
+int32_t PathSearch::nodeId(int32_t x, int32_t y) const {
+    return static_cast<int32_t>(static_cast<uint32_t>(x) * static_cast<uint32_t>(rows) +
+                                static_cast<uint32_t>(y));
+}
+
 int32_t PathSearch::estimate(int32_t x, int32_t y) const {
     return std::abs(x - goalX) + std::abs(y - goalY);
 }
@@ -47,24 +53,12 @@ void PathSearch::notifyList(const PathNode* parent, const PathNode* node, int32_
     invokeCallback(listNotifyFn, parent, node, code, notifyData);
 }
 
-PathNode* PathSearch::findNode(PathNode* head, int32_t id) {
-    for (PathNode* node = head; node; node = node->next)
-        if (node->id == id)
-            return node;
-    return nullptr;
-}
-
-void PathSearch::freeList(PathNode*& head) {
-    while (head) {
-        PathNode* next = head->next;
-        delete head;
-        head = next;
-    }
-}
-
+// The nodes and the route read from them are gone; their storage stays for reuse.
 void PathSearch::clearNodes() {
-    freeList(openList);
-    freeList(closedList);
+    openList.clear();
+    closedList = nullptr;
+    index.clear();
+    nodePool.releaseAll();
 }
 
 bool PathSearch::findPath(int32_t sx, int32_t sy, int32_t gx, int32_t gy) {
@@ -80,7 +74,7 @@ bool PathSearch::findPath(int32_t sx, int32_t sy, int32_t gx, int32_t gy) {
 
 void PathSearch::startSearch(int32_t sx, int32_t sy, int32_t gx, int32_t gy) {
     clearNodes();
-    // The old best node was just freed; nothing may reach it through bestNode.
+    // The old best node was just released; nothing may reach it through bestNode.
     best = nullptr;
     startX = sx;
     startY = sy;
@@ -88,15 +82,9 @@ void PathSearch::startSearch(int32_t sx, int32_t sy, int32_t gx, int32_t gy) {
     goalY = gy;
     goalId = nodeId(gx, gy);
 
-    PathNode* start = new PathNode;
-    initNode(*start, sx, sy);
-    start->g = 0;
-    start->h = estimate(sx, sy);
-    start->f = start->g + start->h;
-    start->id = nodeId(sx, sy);
-    openList = start;
-    notifyList(nullptr, start, LIST_AT_HEAD);
-    notifyChild(nullptr, start, NOTIFY_START);
+    SearchNode* start = createNode(sx, sy, nullptr, 0);
+    insertOpen(start);
+    notifyChild(nullptr, &start->node, NOTIFY_START);
 }
 
 int32_t PathSearch::searchStep() {
@@ -111,11 +99,24 @@ int32_t PathSearch::searchStep() {
     return SEARCH_RUNNING;
 }
 
+SearchNode* PathSearch::createNode(int32_t x, int32_t y, PathNode* parent, int32_t g) {
+    SearchNode* created = nodePool.take();
+    PathNode& node = created->node;
+    initNode(node, x, y);
+    node.parent = parent;
+    node.g = g;
+    node.h = estimate(x, y);
+    node.f = g + node.h;
+    node.id = nodeId(x, y);
+    index.add(node.id, created);
+    return created;
+}
+
 PathNode* PathSearch::popBest() {
-    PathNode* node = openList;
-    if (!node)
+    SearchNode* popped = openList.popHead();
+    if (!popped)
         return nullptr;
-    openList = node->next;
+    PathNode* node = &popped->node;
     notifyList(nullptr, node, LIST_POPPED);
     node->next = closedList;
     closedList = node;
@@ -124,7 +125,7 @@ PathNode* PathSearch::popBest() {
 }
 
 void PathSearch::expandNode(PathNode* parent) {
-    PathNode probe;
+    PathNode probe{};
     initNode(probe, -1, -1);
     for (int32_t dx = -1; dx <= 1; ++dx) {
         for (int32_t dy = -1; dy <= 1; ++dy) {
@@ -149,51 +150,42 @@ bool PathSearch::improve(PathNode* parent, PathNode* node, int32_t cost) {
     return true;
 }
 
-void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
-    const int32_t cost = invokeCallback(costFn, parent, probe, QUERY_CODE, costData) + parent->g;
-    const int32_t id = nodeId(probe->x, probe->y);
-
-    if (PathNode* open = findNode(openList, id)) {
-        parent->children[parent->childCount++] = open;
-        // Left where it is in the open list even when its f dropped.
-        const bool better = improve(parent, open, cost);
-        notifyChild(parent, open, better ? NOTIFY_OPEN_BETTER : NOTIFY_OPEN_SAME);
-        return;
-    }
-    if (PathNode* closed = findNode(closedList, id)) {
-        parent->children[parent->childCount++] = closed;
-        const bool better = improve(parent, closed, cost);
-        notifyChild(parent, closed, better ? NOTIFY_CLOSED_BETTER : NOTIFY_CLOSED_SAME);
-        if (better)
-            propagateCost(closed);
-        return;
-    }
-    PathNode* node = new PathNode;
-    initNode(*node, probe->x, probe->y);
-    node->parent = parent;
-    node->g = cost;
-    node->h = estimate(node->x, node->y);
-    node->f = node->g + node->h;
-    node->id = id;
-    insertOpen(node);
-    parent->children[parent->childCount++] = node;
-    notifyChild(parent, node, NOTIFY_NEW);
+void PathSearch::refreshIfOpen(PathNode* node) {
+    SearchNode* known = bookkeepingOf(node);
+    if (known->open)
+        openList.refresh(known);
 }
 
-void PathSearch::insertOpen(PathNode* node) {
-    PathNode* before = nullptr;
-    PathNode* after = openList;
-    // Stopping at the first f not below keeps a newcomer ahead of its equals.
-    while (after && after->f < node->f) {
-        before = after;
-        after = after->next;
+void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
+    const int32_t cost = invokeCallback(costFn, parent, probe, QUERY_CODE, costData) + parent->g;
+    SearchNode* known = index.find(nodeId(probe->x, probe->y));
+    if (!known) {
+        SearchNode* created = createNode(probe->x, probe->y, parent, cost);
+        insertOpen(created);
+        parent->children[parent->childCount++] = &created->node;
+        notifyChild(parent, &created->node, NOTIFY_NEW);
+        return;
     }
-    node->next = after;
-    if (before) {
-        before->next = node;
-        notifyList(before, node, LIST_INSERTED);
-    } else {
-        openList = node;
-        notifyList(after, node, LIST_AT_HEAD);
+    PathNode* node = &known->node;
+    parent->children[parent->childCount++] = node;
+    const bool better = improve(parent, node, cost);
+    if (known->open) {
+        // Left where it is in the open list even when its f dropped.
+        if (better)
+            openList.refresh(known);
+        notifyChild(parent, node, better ? NOTIFY_OPEN_BETTER : NOTIFY_OPEN_SAME);
+        return;
     }
+    notifyChild(parent, node, better ? NOTIFY_CLOSED_BETTER : NOTIFY_CLOSED_SAME);
+    if (better)
+        propagateCost(node);
+}
+
+void PathSearch::insertOpen(SearchNode* node) {
+    const PathNode* formerHead = openList.head();
+    const SearchNode* before = openList.insert(node);
+    if (before)
+        notifyList(&before->node, &node->node, LIST_INSERTED);
+    else
+        notifyList(formerHead, &node->node, LIST_AT_HEAD);
 }

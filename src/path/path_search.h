@@ -4,31 +4,10 @@
 
 #include <cstdint>
 
-struct PathNode;
-
-// One signature for all four callbacks: (parent or null, node, code, user value).
-// Callbacks read only x and y of the two nodes. An absent callback counts as 1.
-using PathCallback = int32_t (*)(const PathNode* parent, const PathNode* node, int32_t code,
-                                 intptr_t userData);
-
-struct PathNode {
-    int32_t f;
-    int32_t g;
-    int32_t h;
-    int32_t x;
-    int32_t y;
-    int32_t childCount;
-    int32_t id;
-    PathNode* parent;
-    PathNode* next;
-    PathNode* children[8];
-    intptr_t data;
-};
-
-struct PendingCell {
-    PathNode* node;
-    PendingCell* below;
-};
+#include "path/chunk_pool.h"
+#include "path/node_index.h"
+#include "path/open_list.h"
+#include "path/path_node.h"
 
 // childNotifyFn codes
 constexpr int32_t NOTIFY_START = 0;
@@ -74,15 +53,21 @@ class PathSearch {
   private:
     int32_t rows = 0;
     int32_t startX = 0, startY = 0, goalX = 0, goalY = 0, goalId = 0;
-    PathNode* openList = nullptr;
+    OpenList openList;
     PathNode* closedList = nullptr;
     PathNode* best = nullptr;
     PendingCell* pending = nullptr;
 
+    // Storage kept from search to search; a new search reuses it from the start.
+    ChunkPool<SearchNode> nodePool;
+    ChunkPool<PendingCell> cellPool;
+    PendingCell* spareCells = nullptr;
+    NodeIndex index;
+
     // The code costFn and validFn are always called with.
     static constexpr int32_t QUERY_CODE = 0;
 
-    int32_t nodeId(int32_t x, int32_t y) const { return x * rows + y; }
+    int32_t nodeId(int32_t x, int32_t y) const;
     int32_t estimate(int32_t x, int32_t y) const;
     static void initNode(PathNode& node, int32_t x, int32_t y);
     static int32_t invokeCallback(PathCallback fn, const PathNode* parent, const PathNode* node,
@@ -90,14 +75,14 @@ class PathSearch {
     void notifyChild(const PathNode* parent, const PathNode* node, int32_t code) const;
     void notifyList(const PathNode* parent, const PathNode* node, int32_t code) const;
 
-    static PathNode* findNode(PathNode* head, int32_t id);
-    static void freeList(PathNode*& head);
     void clearNodes();
+    SearchNode* createNode(int32_t x, int32_t y, PathNode* parent, int32_t g);
     PathNode* popBest();
     void expandNode(PathNode* parent);
     void linkChild(PathNode* parent, const PathNode* probe);
-    bool improve(PathNode* parent, PathNode* node, int32_t cost);
-    void insertOpen(PathNode* node);
+    static bool improve(PathNode* parent, PathNode* node, int32_t cost);
+    void insertOpen(SearchNode* node);
+    void refreshIfOpen(PathNode* node);
 
     void propagateCost(PathNode* improved);
     void pushPending(PathNode* node);

@@ -1,18 +1,11 @@
 // Stand-ins for the parts that land from other branches, just enough to start
 // the game and show the title picture until Esc.
 
-#include "combat/shot.h"
-#include "draw/frame.h"
-#include "draw/map_background.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
 #include "shell/title_menu.h"
 #include "shell/turn_loop.h"
 #include "world/game_state.h"
-
-void setFramePresenter(FramePresenter) {}
-void setShotSoundPlayer(ShotSoundPlayer) {}
-void drawMapBackground() {}
 
 bool runTitleMenu() {
     while (!platform.escDown()) {

@@ -1,0 +1,107 @@
+#include "draw/frame.h"
+
+#include <allegro.h>
+
+#include "combat/enemy_behaviour.h"
+#include "draw/cell_geometry.h"
+#include "draw/colours.h"
+#include "draw/cursor_feedback.h"
+#include "draw/pictures.h"
+#include "draw/side_panel.h"
+#include "draw/sprite.h"
+#include "path/movement_rules.h"
+#include "world/game_state.h"
+#include "world/settings.h"
+#include "world/turn_order.h"
+
+namespace {
+FramePresenter presenter = nullptr;
+
+void letTurnLogicAct() {
+    bool fired = false;
+    turnState = enemyAct(units.data(), pathSearch, turnSlot, fired);
+    if (turnState == TURN_ROUND_OVER)
+        startRound(unitCount, units.data());
+}
+
+// A dead soldier awaits no command: until the next frame asks the turn logic about
+// the unit that follows, nothing may take the turn for the player's.
+void passOverDeadUnit() {
+    if (currentUnit().health >= 1)
+        return;
+    if (advanceTurn(turnSlot, units.data()) == TURN_ROUND_OVER)
+        startRound(unitCount, units.data());
+    turnState = TURN_NEXT;
+}
+
+// The highlight lies under the sprite and shows through its transparent parts.
+void drawHighlight(int32_t left, int32_t top) {
+    const int32_t halfWidth = tileWidth() / 2;
+    const int32_t halfHeight = tileHeight() / 2;
+    const int32_t cx = left + halfWidth;
+    const int32_t cy = top + halfHeight;
+    rectfill(backBuffer, cx - halfWidth + 1, cy - halfHeight + 1, cx + halfWidth - 1,
+             cy + halfHeight, highlightColor);
+}
+
+// Both pictures are read at the size of the squad's.
+void drawUnit(const Unit& unit, bool current) {
+    const int32_t left = cellLeft(unit.x);
+    const int32_t top = cellTop(unit.y);
+    if (current)
+        drawHighlight(left, top);
+    const Rect source{0, 0, playerBmp->w, playerBmp->h};
+    const Rect destination{left, top, tileWidth(), tileHeight()};
+    drawSprite(unit.side == SIDE_SQUAD ? playerBmp : player2Bmp, backBuffer, &source, &destination);
+}
+
+void drawUnits() {
+    acquire_bitmap(backBuffer);
+    for (int32_t i = 0; i < unitCount; ++i) {
+        const Unit& unit = units[i];
+        if (unit.health > 0 && unit.onFloor)
+            drawUnit(unit, i == currentUnitIndex());
+    }
+    release_bitmap(backBuffer);
+}
+
+// Shown whatever the turn, over the unit shot last, until the display ends.
+void drawDamageNumber() {
+    if (shotTimer <= 0 || shotTarget < 0 || shotTarget >= unitCount)
+        return;
+    const Unit& target = units[shotTarget];
+    textprintf_centre(backBuffer, font, cellLeft(target.x) + tileWidth() / 2,
+                      cellTop(target.y) + tileHeight() / 2, pixelOf(WHITE), "%d", shotDamage);
+}
+
+void drawMedkits() {
+    const Rect source{0, 0, medkitBmp->w, medkitBmp->h};
+    Rect destination{0, 0, tileWidth(), tileHeight()};
+    for (int32_t i = 0; i < medkitCount; ++i) {
+        if (medkits[i].active != 1)
+            continue;
+        destination.x = cellLeft(medkits[i].x) + 1;
+        destination.y = cellTop(medkits[i].y) + 1;
+        drawSprite(medkitBmp, backBuffer, &source, &destination);
+    }
+}
+} // namespace
+
+void drawFrame(int32_t mouseX, int32_t mouseY) {
+    clear_bitmap(backBuffer);
+    letTurnLogicAct();
+    passOverDeadUnit();
+    blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
+    drawUnits();
+    drawSidePanel(mouseX, mouseY);
+    drawCursorFeedback(mouseX, mouseY);
+    drawDamageNumber();
+    // Last, over units, pointer and number: a medkit stays visible wherever it lies.
+    drawMedkits();
+    if (presenter)
+        presenter(backBuffer);
+}
+
+void setFramePresenter(FramePresenter framePresenter) {
+    presenter = framePresenter;
+}

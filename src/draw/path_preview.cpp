@@ -1,0 +1,72 @@
+#include "draw/path_preview.h"
+
+#include <allegro.h>
+
+#include "draw/cell_geometry.h"
+#include "draw/colours.h"
+#include "draw/pictures.h"
+#include "path/movement_rules.h"
+#include "world/game_state.h"
+#include "world/settings.h"
+
+namespace {
+// Clears an occupancy mark for the length of one search and puts it back after.
+class LiftedMark {
+  public:
+    explicit LiftedMark(int32_t index) : mark(occupancy[index]), lifted(mark == 1) {
+        if (lifted)
+            mark = 0;
+    }
+    ~LiftedMark() {
+        if (lifted)
+            mark = 1;
+    }
+    LiftedMark(const LiftedMark&) = delete;
+    LiftedMark& operator=(const LiftedMark&) = delete;
+
+  private:
+    int32_t& mark;
+    bool lifted;
+};
+
+struct Route {
+    bool found;
+    int32_t steps;
+};
+
+int32_t stepsFromBest() {
+    int32_t nodes = 0;
+    for (const PathNode* node = pathSearch.bestNode(); node; node = node->parent)
+        ++nodes;
+    return nodes - 1; // the hovered cell itself is no step
+}
+
+// Searched from the hovered cell to the unit, with the same rules a move walks by.
+// Both ends are freed first: the unit's own mark would refuse the goal.
+Route routeToUnit(const Unit& unit, int32_t x, int32_t y) {
+    const LiftedMark hovered(cellIndex(x, y));
+    const LiftedMark own(cellIndex(unit.x, unit.y));
+    if (!pathSearch.findPath(x, y, unit.x, unit.y))
+        return Route{false, 0};
+    return Route{true, stepsFromBest()};
+}
+
+void drawFrameAround(int32_t left, int32_t top, Rgb colour) {
+    const int32_t width = tileWidth();
+    const int32_t height = tileHeight();
+    const int32_t pixel = pixelOf(colour);
+    rect(backBuffer, left + 1, top + 1, left + width - 1, top + height - 1, pixel);
+    rect(backBuffer, left + 2, top + 2, left + width - 2, top + height - 2, pixel);
+}
+} // namespace
+
+void drawPathPreview(int32_t x, int32_t y) {
+    const Unit& unit = currentUnit();
+    const Route route = routeToUnit(unit, x, y);
+    const bool reachable = route.found && route.steps <= unit.actionPoints;
+    const int32_t left = cellLeft(x);
+    const int32_t top = cellTop(y);
+    textprintf_centre(backBuffer, font, left + tileWidth() / 2, top + tileHeight() / 2,
+                      pixelOf(WHITE), "%d", route.steps);
+    drawFrameAround(left, top, reachable ? GREEN : RED);
+}
