@@ -2,12 +2,14 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <mutex>
 
 #include "shell/platform.h"
 #include "shell/platform_allegro.h"
 #include "shell/startup.h"
 #include "shell/subsystem_hooks.h"
 #include "shell/title_menu.h"
+#include "shell/turn_lock.h"
 #include "shell/turn_loop.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
@@ -30,29 +32,41 @@ bool startUp() {
     return true;
 }
 
+// A floor that cannot be played is no quiet failure: the player must learn why.
+int refuseFloor() {
+    std::printf("%s\n", floorLoadError().c_str());
+    shutdownGame();
+    return FLOOR_DATA_REFUSED;
+}
+
+bool loadFirstFloor() {
+    // The timer is ticking already, and it reads the turn.
+    std::lock_guard<std::mutex> hold(turnLock);
+    return loadFloor(floorNumber) || allFloorsDone;
+}
+
 // The screens and the game; shutdownGame has run when it returns.
-void play() {
+int play() {
     if (!runTitleMenu() || !showTextPage(STORY_PATH, STORY_ERROR)) {
         shutdownGame();
-        return;
+        return 0;
     }
     platform.clearMouseButtons();
-    if (runTurnLoop())
+    const bool completed = runTurnLoop();
+    if (turnLoopEnd() == TurnLoopEnd::FLOOR_REFUSED)
+        return refuseFloor();
+    if (completed)
         showTextPage(ENDGAME_PATH, ENDGAME_ERROR);
     shutdownGame();
+    return 0;
 }
 } // namespace
 
 int main() {
     if (!startUp())
         return 0;
-    // A floor that cannot be played is no quiet failure: the player must learn why.
-    if (!loadFloor(floorNumber) && !allFloorsDone) {
-        std::printf("%s\n", floorLoadError().c_str());
-        shutdownGame();
-        return FLOOR_DATA_REFUSED;
-    }
-    play();
-    return 0;
+    if (!loadFirstFloor())
+        return refuseFloor();
+    return play();
 }
 END_OF_MAIN()

@@ -1,8 +1,18 @@
 // The turn loop with the player's commands, and the timer tick that paces it.
 #pragma once
 
-// Runs until Esc or completion; true when the game was completed.
+// How the last run of the turn loop ended.
+enum class TurnLoopEnd {
+    ESCAPED,       // Esc: no endgame page
+    COMPLETED,     // the last floor's exit, or a transition past the last floor
+    FLOOR_REFUSED, // the next floor would not load: print floorLoadError(), end non-zero
+    SQUAD_LOST,    // every soldier is dead: no later floor can be played, no endgame page
+};
+
+// Runs until Esc, completion or a refused floor; true when the game was completed.
+// Ends with the key buffer cleared; the endgame page and shutdown are the caller's.
 bool runTurnLoop();
+TurnLoopEnd turnLoopEnd();
 // Installed at start-up with install_int; runs on the library's timer thread.
 void timerTick();
 void finishTurn();

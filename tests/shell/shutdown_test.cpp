@@ -25,8 +25,12 @@ class Shutdown : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, std::atexit), 0);
-        for (BITMAP** slot : ALL_BITMAPS)
+        // Earlier tests in this binary may have left pictures in the slots.
+        for (BITMAP** slot : ALL_BITMAPS) {
+            if (*slot)
+                destroy_bitmap(*slot);
             *slot = create_bitmap_ex(16, 8, 8);
+        }
         for (SAMPLE*& sample : shotSamples)
             sample = create_sample(8, 0, 8000, 16);
         buildFloor({"...", "...", "..E"});

@@ -1,0 +1,7 @@
+// The screen between two floors, and the load of the next one.
+#pragma once
+
+// Shows "Entering Next Floor ..." for 101 ticks, then loads floorNumber + 1.
+// The result is loadFloor's: false past the last floor (allFloorsDone is set
+// then) or when the floor was refused (floorLoadError() says why).
+bool enterNextFloor();

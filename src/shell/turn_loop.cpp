@@ -1,0 +1,63 @@
+#include "shell/turn_loop.h"
+
+#include <mutex>
+
+#include "draw/frame.h"
+#include "shell/floor_transition.h"
+#include "shell/platform.h"
+#include "shell/player_commands.h"
+#include "shell/turn_lock.h"
+#include "world/game_state.h"
+
+namespace {
+TurnLoopEnd loopEnd = TurnLoopEnd::ESCAPED;
+
+bool floorOver() {
+    return enemiesLeft < 1 || squadOnFloor < 1;
+}
+
+// The dead are carried over to the next floor as dead: with nobody left the
+// floors would pass by one after the other and end on the endgame page.
+bool squadWipedOut() {
+    for (int32_t i = 0; i < squadSize; ++i)
+        if (units[i].health > 0)
+            return false;
+    return true;
+}
+
+bool playerMayCommand() {
+    return shotTimer <= 0 && turnState == TURN_AWAIT_PLAYER;
+}
+
+TurnLoopEnd playPasses() {
+    std::lock_guard<std::mutex> hold(turnLock);
+    int32_t lastStep = STEP_MOVED;
+    for (;;) {
+        const int32_t mouseX = platform.mouseX();
+        const int32_t mouseY = platform.mouseY();
+        if (floorOver() && squadWipedOut())
+            return TurnLoopEnd::SQUAD_LOST;
+        if (floorOver() && !enterNextFloor())
+            return allFloorsDone ? TurnLoopEnd::COMPLETED : TurnLoopEnd::FLOOR_REFUSED;
+        if (playerMayCommand())
+            handlePress(platform.mouseButtons(), mouseX, mouseY, lastStep);
+        drawFrame(mouseX, mouseY);
+        if (lastStep == STEP_GAME_COMPLETE)
+            return TurnLoopEnd::COMPLETED;
+        // Esc is looked at only here, so a running move or transition ends first.
+        if (platform.escDown())
+            return TurnLoopEnd::ESCAPED;
+        waitWithoutTurnLock();
+    }
+}
+} // namespace
+
+bool runTurnLoop() {
+    loopEnd = playPasses();
+    platform.clearKeys();
+    return loopEnd == TurnLoopEnd::COMPLETED;
+}
+
+TurnLoopEnd turnLoopEnd() {
+    return loopEnd;
+}

@@ -1,0 +1,73 @@
+// The screen between floors: 101 ticks of the notice, paused by a shot on
+// display, then the next floor.
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+#include "campaign.h"
+#include "play_scene.h"
+#include "shell/floor_transition.h"
+#include "shell/turn_lock.h"
+#include "world/settings.h"
+
+namespace {
+const std::vector<std::string> OPEN_FLOOR = {"........", "...E....", "........", "........",
+                                             "........", "........", "......##", "......#."};
+
+class Transition : public PlayScene {
+  protected:
+    // Runs the transition as the turn loop does, holding the turn lock.
+    bool enter(ScriptedPlatform& play) {
+        play.hold(pointerAt(0, 0));
+        play.onPresent = [this](BITMAP* frame) {
+            ++frames;
+            allNotices &= showsTransition(frame);
+        };
+        std::lock_guard<std::mutex> hold(turnLock);
+        return enterNextFloor();
+    }
+    int32_t frames = 0;
+    bool allNotices = true;
+};
+} // namespace
+
+TEST_F(Transition, ShowsTheNoticeForOneHundredAndOneTicks) {
+    Campaign campaign({FloorFile{OPEN_FLOOR, 2, 1}, FloorFile{OPEN_FLOOR, 3, 1}});
+    ASSERT_TRUE(Campaign::start());
+    ScriptedPlatform play;
+    EXPECT_TRUE(enter(play));
+    EXPECT_EQ(play.ticks(), 101);
+    EXPECT_GT(frames, 101);
+    EXPECT_TRUE(allNotices);
+    EXPECT_EQ(floorNumber, 2);
+    EXPECT_EQ(unitCount, 3) << "floor 2 is loaded";
+    EXPECT_FALSE(tickPending);
+}
+
+TEST_F(Transition, CountPausesWhileAShotIsStillShown) {
+    Campaign campaign({FloorFile{OPEN_FLOOR, 2, 1}, FloorFile{OPEN_FLOOR, 2, 1}});
+    ASSERT_TRUE(Campaign::start());
+    shotTimer = TEST_SHOT_TICKS;
+    turnState = TURN_NEXT;
+    ScriptedPlatform play;
+    EXPECT_TRUE(enter(play));
+    EXPECT_EQ(play.ticks(), TEST_SHOT_TICKS + 101);
+}
+
+TEST_F(Transition, TickAlreadyWaitingIsTheFirstCounted) {
+    Campaign campaign({FloorFile{OPEN_FLOOR, 2, 1}, FloorFile{OPEN_FLOOR, 2, 1}});
+    ASSERT_TRUE(Campaign::start());
+    tickPending = true;
+    ScriptedPlatform play;
+    EXPECT_TRUE(enter(play));
+    EXPECT_EQ(play.ticks(), 100);
+}
+
+TEST_F(Transition, PastTheLastFloorSetsAllFloorsDone) {
+    Campaign campaign({FloorFile{OPEN_FLOOR, 2, 1}});
+    ASSERT_TRUE(Campaign::start());
+    ScriptedPlatform play;
+    EXPECT_FALSE(enter(play));
+    EXPECT_TRUE(allFloorsDone);
+    EXPECT_EQ(floorNumber, 2);
+}

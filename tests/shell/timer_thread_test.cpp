@@ -1,0 +1,78 @@
+// The library's timer runs timerTick on its own thread. Here a real thread
+// ticks against the turn loop; built with ThreadSanitizer this shows that the
+// two never touch the turn at the same time. Nothing here depends on timing:
+// the game ends with Esc after a number of delivered ticks, however long they take.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "play_scene.h"
+#include "shell/platform.h"
+#include "shell/turn_loop.h"
+#include "support/test_floor.h"
+
+namespace {
+constexpr int32_t TICKS_TO_PLAY = 60;
+
+std::atomic<int32_t> ticksDelivered{0};
+std::atomic<int32_t> pointerX{0}, pointerY{0}, buttons{0};
+
+int32_t readX() {
+    return pointerX;
+}
+int32_t readY() {
+    return pointerY;
+}
+int32_t readButtons() {
+    return buttons;
+}
+bool enoughTicks() {
+    return ticksDelivered >= TICKS_TO_PLAY;
+}
+void yieldOnce() {
+    // The press lasts until the first ticks have come.
+    if (ticksDelivered > 2)
+        buttons = 0;
+    std::this_thread::yield();
+}
+void presentNothing(BITMAP*) {}
+void nothing() {}
+bool no() {
+    return false;
+}
+void silent(int32_t) {}
+
+class TimerThread : public PlayScene {};
+} // namespace
+
+TEST_F(TimerThread, TicksFromAnotherThreadPlayTheShotThrough) {
+    pocketGuardScene();
+    const int32_t target = addUnit(SIDE_ENEMY, 4, 1);
+    units[target].dodge = 1;
+    pointerX = cellPixelX(4);
+    pointerY = cellPixelY(1);
+    buttons = 1;
+    ticksDelivered = 0;
+
+    const Platform saved = platform;
+    platform = Platform{presentNothing, readX, readY,   readButtons, nothing,
+                        enoughTicks,    no,    nothing, yieldOnce,   silent};
+    std::atomic<bool> stop{false};
+    std::thread timer([&] {
+        while (!stop) {
+            timerTick();
+            ++ticksDelivered;
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    runTurnLoop();
+    stop = true;
+    timer.join();
+    platform = saved;
+
+    EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::ESCAPED);
+    EXPECT_LT(units[target].health, 20);
+    EXPECT_EQ(units[target].alerted, 1);
+}

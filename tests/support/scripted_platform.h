@@ -1,0 +1,104 @@
+// A platform table fed by a script instead of a machine. Every call of idle()
+// is one step of a virtual clock and every few steps the clock ticks
+// (timerTick on the calling thread), so there is no timer thread and no
+// display, and the same script always plays the same game.
+//
+//   ScriptedPlatform play;
+//   play.hold(pressAt(x, y), 1)      // left button down for one tick
+//       .hold(pointerAt(x, y), 30)   // released, thirty ticks
+//       .hold(escape());             // Esc from then on
+//   runTurnLoop();
+//
+// Each moment of the script holds for its number of ticks; the last one holds
+// until the game stops asking. A game that outlives its script by far throws
+// ScriptRanOut, so a broken test fails instead of hanging.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "shell/platform.h"
+
+struct BITMAP;
+
+struct Moment {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t buttons = 0; // bit 0 left, bit 1 right
+    bool esc = false;
+    bool key = false; // a key arrives in the buffer as the moment begins
+};
+
+Moment pointerAt(int32_t x, int32_t y);
+Moment pressAt(int32_t x, int32_t y, int32_t buttons = 1);
+Moment escape();
+Moment keyStroke();
+
+// The pixel in the middle of a map cell, with the current floor's geometry.
+int32_t cellPixelX(int32_t cellX);
+int32_t cellPixelY(int32_t cellY);
+
+struct ScriptRanOut : std::runtime_error {
+    ScriptRanOut() : std::runtime_error("the game outlived its script") {}
+};
+
+class ScriptedPlatform {
+  public:
+    // Installs itself as the platform table; the destructor puts the old one back.
+    explicit ScriptedPlatform(int32_t idlesPerTick = 3);
+    ~ScriptedPlatform();
+    ScriptedPlatform(const ScriptedPlatform&) = delete;
+    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
+
+    ScriptedPlatform& hold(const Moment& moment, int32_t ticks = 1);
+
+    int32_t ticks() const { return tickCount; }
+    int32_t presents() const { return presentCount; }
+    // One digest of the game state per tick, taken right after timerTick.
+    const std::vector<uint64_t>& trace() const { return stateTrace; }
+
+    // Seen by tests as things happen.
+    std::function<void(BITMAP*)> onPresent;
+    std::function<void()> onTick;
+    std::vector<int32_t> soundsPlayed;
+
+  private:
+    struct Step {
+        Moment moment;
+        int32_t ticks;
+    };
+    static ScriptedPlatform* active;
+    Platform previous;
+    int32_t idlesPerTick;
+    std::vector<Step> script;
+    size_t stepIndex = 0;
+    int32_t stepStartTick = 0;
+    int32_t idleCount = 0;
+    int32_t tickCount = 0;
+    int32_t presentCount = 0;
+    bool buttonsCleared = false;
+    bool keyWaiting = false;
+    std::vector<uint64_t> stateTrace;
+
+    const Moment& now() const;
+    void beginStep(size_t index);
+    void tick();
+    int32_t scriptTicks() const;
+
+    static void present(BITMAP* frame);
+    static int32_t mouseX();
+    static int32_t mouseY();
+    static int32_t mouseButtons();
+    static void clearMouseButtons();
+    static bool escDown();
+    static bool keyPressed();
+    static void clearKeys();
+    static void idle();
+    static void playShot(int32_t sample);
+};
+
+// A digest of everything a turn changes: units, turn, shot display, floor,
+// medkits, the map and the random state.
+uint64_t gameDigest();
