@@ -10,8 +10,9 @@ TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings_file floor_loading squad_stats text_page
+SOAK_PASSES ?= 1000000
 
-.PHONY: all deps build play test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz clean
+.PHONY: all deps build play test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean
 
 all: build
 
@@ -67,6 +68,10 @@ fuzz: fuzz-build
 # Timings and the ratios the engine and the frame are held to; not part of the tests.
 bench: build
 	$(BUILD)/bench/prowlgrid_bench
+
+# The monkey on the shipped campaign for SOAK_PASSES passes of the turn loop.
+soak: build
+	cd $(BUILD) && PROWLGRID_SOAK_PASSES=$(SOAK_PASSES) tests/test_soak
 
 clean:
 	rm -rf $(BUILD) build-*
