@@ -2,8 +2,17 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# `make test` also runs the suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the race check under ThreadSanitizer and a short
+# smoke of every fuzz target, each in a build of its own.
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = settings_file floor_loading squad_stats text_page
+SOAK_PASSES ?= 1000000
 
-.PHONY: all deps build play test bench fuzz clean
+.PHONY: all deps build play test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean
 
 all: build
 
@@ -13,6 +22,17 @@ deps:
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DPROWLGRID_SANITIZE="address;undefined" $(CMAKE_FLAGS)
+
+$(TSAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(TSAN_BUILD) -DPROWLGRID_SANITIZE=thread -DPROWLGRID_GAME=OFF $(CMAKE_FLAGS)
+
+# Coverage for libFuzzer in the game's own code too, not only in the targets.
+$(FUZZ_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DPROWLGRID_GAME=OFF \
+	  -DPROWLGRID_SANITIZE="address;undefined;fuzzer-no-link" $(CMAKE_FLAGS)
+
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
@@ -21,10 +41,37 @@ play: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory test-asan test-tsan test-fuzz-smoke
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE fuzz
+
+test-tsan: deps $(TSAN_BUILD)/CMakeCache.txt
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_race
+	cd $(TSAN_BUILD) && ctest --output-on-failure -L race
+
+fuzz-build: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+
+test-fuzz-smoke: fuzz-build
+	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS) -L fuzz
+
+# Each target explores for FUZZ_SECONDS from the seeds and what it found before.
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	  cmake -DFUZZER=$(FUZZ_BUILD)/fuzz/fuzz_$$t -DSEEDS=fuzz/corpus/$$t \
+	    -DWORK=$(FUZZ_BUILD)/fuzz/explore/$$t -DSECONDS=$(FUZZ_SECONDS) \
+	    -P fuzz/run_fuzzer.cmake || exit 1; \
+	done
 
 # Timings and the ratios the engine and the frame are held to; not part of the tests.
 bench: build
 	$(BUILD)/bench/prowlgrid_bench
+
+# The monkey on the shipped campaign for SOAK_PASSES passes of the turn loop.
+soak: build
+	cd $(BUILD) && PROWLGRID_SOAK_PASSES=$(SOAK_PASSES) tests/test_soak
 
 clean:
 	rm -rf $(BUILD) build-*

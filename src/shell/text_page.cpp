@@ -5,6 +5,7 @@
 
 #include "draw/pictures.h"
 #include "shell/platform.h"
+#include "shell/readable_text.h"
 #include "shell/title_menu.h"
 
 namespace {
@@ -27,7 +28,7 @@ void drawRows(FILE* file) {
         if (length > 0 && piece[length - 1] == '\n')
             piece[length - 1] = ' ';
         // Through "%s", so a percent sign in the text is drawn as it stands.
-        textprintf(backBuffer, font, TEXT_LEFT, y, white(), "%s", piece);
+        textprintf(backBuffer, font, TEXT_LEFT, y, white(), "%s", readableText(piece).c_str());
         y += ROW_STEP;
     }
 }

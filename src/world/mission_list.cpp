@@ -38,12 +38,23 @@ struct Reader {
             return false;
         if (parseInteger(text, value))
             return true;
-        why = "has a malformed " + std::string(what) + " \"" + text + "\"" + where();
+        why = "has a malformed " + std::string(what) + " \"" + printableWord(text) + "\"" + where();
+        return false;
+    }
+
+    // A control character in the path would open another file than the one
+    // named, or break the line that names it.
+    bool mapPath(std::string& path) {
+        if (!word(MAP_PATH_LENGTH_MAX, "map path", path))
+            return false;
+        if (!hasControlCharacter(path))
+            return true;
+        why = "has a map path with a control character \"" + printableWord(path) + "\"" + where();
         return false;
     }
 
     bool record(FloorPlan& plan) {
-        return label() && word(MAP_PATH_LENGTH_MAX, "map path", plan.mapPath) && label() &&
+        return label() && mapPath(plan.mapPath) && label() &&
                integer("unit count", plan.unitCount) && label() &&
                integer("squad size", plan.squadSize) && label() &&
                integer("medkit count", plan.medkitCount);
@@ -57,7 +68,7 @@ bool readFloorCount(std::FILE* file, int32_t& floorCount, std::string& why) {
         return false;
     }
     if (!parseInteger(text, floorCount)) {
-        why = "has a malformed floor count \"" + text + "\"";
+        why = "has a malformed floor count \"" + printableWord(text) + "\"";
         return false;
     }
     if (floorCount < 1) {

@@ -8,6 +8,11 @@ namespace {
 bool isSpace(int c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
+
+bool isControl(char c) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
 } // namespace
 
 WordRead readWord(std::FILE* file, size_t maxLength, std::string& word) {
@@ -25,6 +30,29 @@ WordRead readWord(std::FILE* file, size_t maxLength, std::string& word) {
             tooLong = true;
     }
     return tooLong ? WordRead::TOO_LONG : WordRead::OK;
+}
+
+std::string printableWord(const std::string& word) {
+    static const char HEX[] = "0123456789ABCDEF";
+    std::string shown;
+    for (char c : word) {
+        if (!isControl(c)) {
+            shown += c;
+            continue;
+        }
+        const unsigned char byte = static_cast<unsigned char>(c);
+        shown += "\\x";
+        shown += HEX[byte >> 4];
+        shown += HEX[byte & 0xF];
+    }
+    return shown;
+}
+
+bool hasControlCharacter(const std::string& word) {
+    for (char c : word)
+        if (isControl(c))
+            return true;
+    return false;
 }
 
 bool parseInteger(const std::string& word, int32_t& value) {

@@ -17,6 +17,11 @@ enum class WordRead { OK, END, TOO_LONG };
 // over-long word is consumed whole, so the next read starts after it.
 WordRead readWord(std::FILE* file, size_t maxLength, std::string& word);
 
+// The word as it can be shown in a one-line message: control characters,
+// which a file may hold inside a word, are written as \xNN.
+std::string printableWord(const std::string& word);
+bool hasControlCharacter(const std::string& word);
+
 // Decimal, 0x hexadecimal or leading-0 octal, optionally signed, the whole
 // word and within 32 bits.
 bool parseInteger(const std::string& word, int32_t& value);

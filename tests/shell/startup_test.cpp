@@ -91,6 +91,19 @@ class StartUp : public ::testing::Test {
         EXPECT_EQ(printed(), "");
     }
 
+    // A floor the game cannot play ends it before the title, with one line.
+    void expectRefusal(const std::string& line) {
+        start(WINDOWED);
+        const auto status = game->waitFor(QUIT_LIMIT);
+        ASSERT_TRUE(status.has_value()) << "still running";
+        EXPECT_EQ(*status, 1);
+        EXPECT_EQ(printed(), line + "\n");
+        // The sound library talks on stderr; a sanitizer's report would too.
+        const std::string errors = readWholeFile(run.file("stderr.txt"));
+        EXPECT_EQ(errors.find("Sanitizer"), std::string::npos) << errors;
+        EXPECT_EQ(errors.find("runtime error"), std::string::npos) << errors;
+    }
+
     void expectQuietEnd(const RunDirectory& in) {
         const auto status = game->waitFor(QUIT_LIMIT);
         ASSERT_TRUE(status.has_value()) << "still running";
@@ -131,6 +144,21 @@ TEST_F(StartUp, MissingFirstOrLastPictureEndsStartUpQuietly) {
         start(WINDOWED, fresh);
         expectQuietEnd(fresh);
     }
+}
+
+TEST_F(StartUp, RefusedFirstFloorPrintsItsReasonAndEndsWithStatusOne) {
+    run.write("Data/Missions/Mission.dat",
+              "1\nmap .//Data//Missions//none.map\nunits 2\nsquad 1\nmedkits 0\n");
+    expectRefusal("Error loading floor 1: .//Data//Missions//none.map cannot be opened");
+    run.write("Data/Missions/Mission.dat",
+              "1\nmap .//Data//Missions//floor1.map\nunits 2x\nsquad 1\nmedkits 0\n");
+    expectRefusal("Error loading floor 1: .//Data//Missions//Mission.dat has a malformed unit "
+                  "count \"2x\" for floor 1");
+    run.write("Data/Missions/Mission.dat",
+              "1\nmap .//Data//Missions//floor1.map\nunits 2\nsquad 1\nmedkits 0\n");
+    run.write("Data/Missions/floor1.map", std::string("\x03\0\0\0\x04\0\0\0", 8));
+    expectRefusal("Error loading floor 1: .//Data//Missions//floor1.map is too short for its 3 x "
+                  "4 cells");
 }
 
 TEST_F(StartUp, SoundFailurePrintsItsLineBeforeAnyGraphicsMode) {

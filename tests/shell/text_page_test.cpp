@@ -126,3 +126,10 @@ TEST_F(TextPage, MissingFilePrintsTheErrorLineAndShowsNothing) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error loading endgame\n");
     EXPECT_EQ(presents, 0);
 }
+
+TEST_F(TextPage, BytesThatAreNoUtf8AreShownAsCarets) {
+    // The library hangs on the 0xFE sequence if it is handed over as it stands.
+    write("caf\xE9 \xFE\x85\x85\x85\x85\x85\x85 ok\ncaf\xC3\xA9\n");
+    ASSERT_TRUE(show());
+    EXPECT_EQ(differenceFrom({"caf^ ^^^^^^^ ok", "caf\xC3\xA9"}), "");
+}

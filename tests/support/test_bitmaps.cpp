@@ -37,7 +37,9 @@ void startHeadlessDrawing() {
     static bool started = false;
     if (started)
         return;
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
+    // The race check starts the library with a real system driver first, for its
+    // timer; a second install_allegro would crash.
+    if (!system_driver && install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
         throw std::runtime_error("cannot start the library headless");
     set_color_depth(16);
     text_mode(-1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "game_files.h"
@@ -12,6 +13,10 @@ const std::string floorOne = "Map .//Data//Missions//f1.map Units 3 Squad 2 Medk
 const std::string mapTwo = ".//Data//Missions//f2.map";
 const std::string listError = "Error loading floor 2: .//Data//Missions//Mission.dat ";
 const std::string mapError = "Error loading floor 2: " + mapTwo + " ";
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 MapGrid openMap(int32_t width, int32_t height) {
     MapGrid grid;
@@ -106,6 +111,22 @@ TEST_F(FloorRefusal, OverLongWords) {
     writeText(".//Data//Missions//Mission.dat",
               "2\n" + floorOne + "Map " + longPath + " Units 4 Squad 2 Medkits 1");
     expectRefused(listError + "has a map path over 79 characters for floor 2");
+}
+
+TEST_F(FloorRefusal, ControlCharactersInsideWords) {
+    // Bytes such as NUL are no white space, so they end up inside a word.
+    const std::string list = "2\n" + floorOne + "Map " + mapTwo;
+    writeBytes(".//Data//Missions//Mission.dat",
+               list + " Units 4" + std::string(1, '\0') + " Squad 2 Medkits 1");
+    expectRefused(listError + "has a malformed unit count \"4\\x00\" for floor 2");
+    // The path up to the NUL names a file that exists: it must not be opened.
+    writeBytes(".//Data//Missions//Mission.dat",
+               list + std::string(1, '\0') + "x Units 4 Squad 2 Medkits 1");
+    expectRefused(listError + "has a map path with a control character \"" + mapTwo +
+                  "\\x00x\" for floor 2");
+    writeBytes(".//Data//Missions//Mission.dat", list + "\x1b[2J Units 4 Squad 2 Medkits 1");
+    expectRefused(listError + "has a map path with a control character \"" + mapTwo +
+                  "\\x1B[2J\" for floor 2");
 }
 
 TEST_F(FloorRefusal, NoFloorZero) {
