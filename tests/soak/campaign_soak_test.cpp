@@ -23,7 +23,7 @@
 #include "world/game_state.h"
 
 namespace {
-constexpr int64_t DEFAULT_PASSES = 4000;
+constexpr int64_t DEFAULT_PASSES = 10000;
 // Long enough to get deep into a floor, short enough to see every floor often.
 constexpr int64_t PASSES_PER_GAME_MAX = 3000;
 constexpr uint32_t SEED = 20261208;
