@@ -15,7 +15,8 @@ std::string checkSize(const MapGrid& grid) {
     if (grid.cells.size() != static_cast<size_t>(grid.width) * grid.height)
         return "has a cell block that does not match its size";
     if (grid.width != grid.height)
-        return "is not square";
+        return "is " + text(grid.width) + " wide and " + text(grid.height) +
+               " high, floors are square";
     return "";
 }
 
@@ -31,8 +32,7 @@ std::string checkCodes(const MapGrid& grid) {
         for (int32_t x = 0; x < grid.width; ++x) {
             const int32_t code = grid.cells[static_cast<size_t>(y) * grid.width + x];
             if (code < CELL_FLOOR || code > CELL_CODE_MAX)
-                return "holds the unknown cell code " + text(code) + " at (" + text(x) + ", " +
-                       text(y) + ")";
+                return "holds the unknown cell code " + text(code) + " at " + cellPosition(x, y);
         }
     return "";
 }
@@ -58,10 +58,13 @@ std::string checkCounts(const FloorPlan& plan) {
 std::string checkStartCells(const FloorPlan& plan, const MapGrid& grid) {
     const int32_t squad = playedSquadSize(plan);
     if (squad > 0 && (SQUAD_START_COLUMN >= grid.width || squad >= grid.height))
-        return "is too small for a squad of " + text(squad);
+        return "is " + text(grid.width) + " wide and " + text(grid.height) +
+               " high, too small for a squad of " + text(squad) + " (column " +
+               text(SQUAD_START_COLUMN) + ", rows 1 to " + text(squad) + ")";
     const int32_t enemies = plan.unitCount - squad;
     if (enemies > grid.width)
-        return "is too small for " + text(enemies) + " enemies";
+        return "is " + text(grid.height) + " high, too small for the " + text(enemies) +
+               " enemies of " + text(plan.unitCount) + " units (one per row of the last column)";
     return "";
 }
 
@@ -90,10 +93,14 @@ std::string checkPlacements(const FloorPlan& plan, const MapGrid& grid) {
 }
 } // namespace
 
+std::string cellPosition(int32_t column, int32_t row) {
+    return "(column " + text(column) + ", row " + text(row) + ")";
+}
+
 std::string checkMap(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight) {
     std::string why = checkSize(grid);
     if (why.empty() && tilesUnderOnePixel(grid, panelWidth, bandHeight))
-        why = "is too large: a tile would be under one pixel";
+        why = "is too large: " + text(grid.width) + " cells across leave a tile under one pixel";
     if (why.empty())
         why = checkCodes(grid);
     return why;

@@ -15,9 +15,12 @@
 constexpr int32_t MAP_SIDE_MAX = SCREEN_HEIGHT;
 
 // Empty when the floor can be played; otherwise the reason, phrased to follow
-// the file's name ("is not square").
+// the file's name ("is 6 wide and 5 high, floors are square").
 std::string checkFloor(const FloorPlan& plan, const MapGrid& grid, int32_t panelWidth,
                        int32_t bandHeight);
 
 // The part of checkFloor that looks at the map alone.
 std::string checkMap(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight);
+
+// A cell as every message names it: "(column 3, row 2)", counted from 0.
+std::string cellPosition(int32_t column, int32_t row);

@@ -148,7 +148,7 @@ TEST_F(FloorRefusal, AMissingOrShortMapFile) {
 
 TEST_F(FloorRefusal, MapsOfTheWrongShapeOrSize) {
     mapTwoIs(openMap(6, 5));
-    expectRefused(mapError + "is not square");
+    expectRefused(mapError + "is 6 wide and 5 high, floors are square");
     writeRawInts(mapTwo, {0, 0});
     expectRefused(mapError + "has a non-positive size (0 x 0)");
     writeRawInts(mapTwo, {-6, -6});
@@ -157,26 +157,26 @@ TEST_F(FloorRefusal, MapsOfTheWrongShapeOrSize) {
 
 TEST_F(FloorRefusal, MapsWhoseTilesWouldBeUnderOnePixel) {
     bandHeight = 475; // leaves 5 rows of pixels for 6 rows of cells
-    expectRefused(mapError + "is too large: a tile would be under one pixel");
+    expectRefused(mapError + "is too large: 6 cells across leave a tile under one pixel");
     bandHeight = 32;
     panelWidth = 636;
-    expectRefused(mapError + "is too large: a tile would be under one pixel");
+    expectRefused(mapError + "is too large: 6 cells across leave a tile under one pixel");
     panelWidth = 160;
     bandHeight = -100; // even odd settings do not let a map outgrow the screen
     mapTwoIs(openMap(481, 481));
     listFloorTwo("Units 4 Squad 2 Medkits 1");
-    expectRefused(mapError + "is too large: a tile would be under one pixel");
+    expectRefused(mapError + "is too large: 481 cells across leave a tile under one pixel");
 }
 
 TEST_F(FloorRefusal, UnknownCellCodes) {
     MapGrid grid = openMap(6, 6);
     grid.cells[2 * 6 + 3] = 5;
     mapTwoIs(grid);
-    expectRefused(mapError + "holds the unknown cell code 5 at (3, 2)");
+    expectRefused(mapError + "holds the unknown cell code 5 at (column 3, row 2)");
     grid.cells[2 * 6 + 3] = CELL_MEDKIT;
     grid.cells[5 * 6 + 0] = -1;
     mapTwoIs(grid);
-    expectRefused(mapError + "holds the unknown cell code -1 at (0, 5)");
+    expectRefused(mapError + "holds the unknown cell code -1 at (column 0, row 5)");
 }
 
 TEST_F(FloorRefusal, CountsThatCannotBePlayed) {
@@ -197,12 +197,16 @@ TEST_F(FloorRefusal, CountsThatCannotBePlayed) {
 TEST_F(FloorRefusal, StartCellsOutsideTheMap) {
     mapTwoIs(openMap(4, 4));
     listFloorTwo("Units 4 Squad 4 Medkits 0");
-    expectRefused(mapError + "is too small for a squad of 4");
+    expectRefused(mapError +
+                  "is 4 wide and 4 high, too small for a squad of 4 (column 1, rows 1 to 4)");
     listFloorTwo("Units 7 Squad 2 Medkits 0");
-    expectRefused(mapError + "is too small for 5 enemies");
+    expectRefused(
+        mapError +
+        "is 4 high, too small for the 5 enemies of 7 units (one per row of the last column)");
     mapTwoIs(openMap(1, 1));
     listFloorTwo("Units 1 Squad 1 Medkits 0");
-    expectRefused(mapError + "is too small for a squad of 1");
+    expectRefused(mapError +
+                  "is 1 wide and 1 high, too small for a squad of 1 (column 1, rows 1 to 1)");
 
     mapTwoIs(openMap(4, 4));
     listFloorTwo("Units 7 Squad 3 Medkits 0");
