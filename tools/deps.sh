@@ -9,6 +9,7 @@ packages=(
   libx11-dev               # the start-up tests read that display
   clang libclang-rt-14-dev # sanitizers and libFuzzer
   imagemagick              # screenshots for the README
+  libpng-dev               # floortool render: the floors' pictures
 )
 missing=()
 for p in "${packages[@]}"; do

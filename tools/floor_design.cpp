@@ -3,12 +3,13 @@
 #include <deque>
 
 #include "start_cells.h"
+#include "world/floor_checks.h"
 #include "world/game_state.h"
 
 namespace {
 
 std::string cellText(const CellPos& c) {
-    return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
+    return cellPosition(c.x, c.y);
 }
 
 int32_t codeAt(const MapGrid& grid, const CellPos& c) {
@@ -99,5 +100,15 @@ std::string checkSquadSizes(const std::vector<FloorPlan>& floors) {
             return "gives floor " + std::to_string(i + 1) + " a squad of " +
                    std::to_string(playedSquadSize(floors[i])) + ", larger than the " +
                    std::to_string(playedSquadSize(floors[i - 1])) + " of the floor before";
+    return "";
+}
+
+std::string checkUnitCounts(const FloorPlan& plan) {
+    if (plan.squadSize > SQUAD_MAX)
+        return "gives squad " + std::to_string(plan.squadSize) + ", but the game has " +
+               std::to_string(SQUAD_MAX) + " squad slots";
+    if (plan.unitCount <= plan.squadSize)
+        return "has no enemies (units " + std::to_string(plan.unitCount) + ", squad " +
+               std::to_string(plan.squadSize) + "): the game would skip it the moment it starts";
     return "";
 }

@@ -16,3 +16,7 @@ std::string checkFloorDesign(const FloorPlan& plan, const MapGrid& grid);
 // Empty when no floor's squad is larger than the one before it: an extra slot
 // would inherit the health of a unit that was an enemy on the earlier floor.
 std::string checkSquadSizes(const std::vector<FloorPlan>& floors);
+
+// Empty when the counts make a floor worth playing: a squad the game has
+// slots for, and at least one enemy (a floor without any ends as it starts).
+std::string checkUnitCounts(const FloorPlan& plan);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "start_cells.h"
+#include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/text_tokens.h"
 
@@ -36,21 +37,68 @@ bool cellCode(char c, int32_t& code) {
 }
 
 std::string cellText(const CellPos& c) {
-    return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
+    return cellPosition(c.x, c.y);
+}
+
+std::string count(int32_t n) {
+    return std::to_string(n);
+}
+
+// Where the counts put the starts, so that a wrong count reads as the cause.
+std::string squadStarts(const FloorPlan& plan) {
+    if (playedSquadSize(plan) <= 0)
+        return "squad " + count(plan.squadSize) + " has nobody start";
+    return "squad " + count(plan.squadSize) + " starts in column 1, rows 1 to " +
+           count(playedSquadSize(plan));
+}
+
+std::string enemyStarts(const FloorPlan& plan, int32_t side) {
+    const int32_t enemies = plan.unitCount - playedSquadSize(plan);
+    if (enemies <= 0)
+        return "units " + count(plan.unitCount) + " and squad " + count(plan.squadSize) +
+               " give no enemies";
+    const std::string given =
+        "units " + count(plan.unitCount) + " and squad " + count(plan.squadSize) + " give ";
+    if (enemies == 1)
+        return given + "1 enemy, who starts in column " + count(side - 1) + ", row " +
+               count(side - 1);
+    return given + count(enemies) + " enemies, who start in column " + count(side - 1) + ", rows " +
+           count(side - 1) + " up to " + count(side - enemies);
+}
+
+char cellChar(const TextFloor& floor, const CellPos& c) {
+    switch (floor.grid.cells[static_cast<size_t>(c.y) * floor.grid.width + c.x]) {
+    case CELL_WALL2:
+        return TEXT_COVER;
+    case CELL_WALL:
+        return TEXT_WALL;
+    case CELL_EXIT:
+        return TEXT_EXIT;
+    default:
+        return TEXT_FLOOR;
+    }
 }
 
 // The first cell of one list that the other lacks, described.
-std::string firstMismatch(const std::vector<CellPos>& marks, const std::vector<CellPos>& starts,
-                          char mark, const char* who) {
+std::string firstMismatch(const TextFloor& floor, const std::vector<CellPos>& marks,
+                          const std::vector<CellPos>& starts, char mark, const std::string& rule) {
+    const auto line = [&](const CellPos& c) {
+        return "line " + count(floor.mapFirstLine + c.y) + ": ";
+    };
     for (const CellPos& m : marks)
         if (std::find(starts.begin(), starts.end(), m) == starts.end())
-            return std::string("has '") + mark + "' at " + cellText(m) +
-                   ", not a start cell of the " + who;
+            return line(m) + "'" + mark + "' at " + cellText(m) + " is not a start cell: " + rule;
     for (const CellPos& s : starts)
         if (std::find(marks.begin(), marks.end(), s) == marks.end())
-            return std::string("has no '") + mark + "' at " + cellText(s) +
-                   ", a start cell of the " + who;
+            return line(s) + "'" + cellChar(floor, s) + "' at " + cellText(s) + " should be '" +
+                   mark + "': " + rule;
     return "";
+}
+
+// Blanks and tabs at the end of a line, and a CR of a DOS file, are not content.
+void trimEnd(std::string& line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
+        line.pop_back();
 }
 
 } // namespace
@@ -66,8 +114,7 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
     int lineNo = 0;
     while (std::getline(lines, line)) {
         ++lineNo;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        trimEnd(line);
         if (inMap) {
             if (line.empty())
                 continue; // only trailing blank lines are allowed, see below
@@ -90,9 +137,9 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
             rows.push_back(line);
             continue;
         }
-        std::istringstream in(line);
+        std::istringstream in(line.substr(0, line.find('#')));
         std::string word;
-        if (!(in >> word) || word[0] == '#')
+        if (!(in >> word))
             continue;
         int32_t* count = nullptr;
         bool* seen = nullptr;
@@ -131,6 +178,7 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
     if (rows.empty())
         return fail(why, lineNo, "the floor has no map");
 
+    floor.mapFirstLine = firstRowLine;
     MapGrid& grid = floor.grid;
     grid.width = static_cast<int32_t>(rows.front().size());
     grid.height = static_cast<int32_t>(rows.size());
@@ -148,10 +196,10 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
 }
 
 std::string checkStartMarks(const TextFloor& floor) {
-    std::string why =
-        firstMismatch(floor.squadMarks, squadStartCells(floor.plan), TEXT_SQUAD_MARK, "squad");
+    std::string why = firstMismatch(floor, floor.squadMarks, squadStartCells(floor.plan),
+                                    TEXT_SQUAD_MARK, squadStarts(floor.plan));
     if (why.empty())
-        why = firstMismatch(floor.enemyMarks, enemyStartCells(floor.plan, floor.grid.width),
-                            TEXT_ENEMY_MARK, "enemies");
+        why = firstMismatch(floor, floor.enemyMarks, enemyStartCells(floor.plan, floor.grid.width),
+                            TEXT_ENEMY_MARK, enemyStarts(floor.plan, floor.grid.width));
     return why;
 }

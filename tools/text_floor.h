@@ -1,13 +1,16 @@
 // A floor kept as text: its counts, then one character per cell.
 //
 //   # a comment
-//   name cellars      the floor's label in the mission list, one word
-//   units 6           squad and enemies together
+//   name cellars      # the floor's label in the mission list, one word
+//   units 6           # squad and enemies together
 //   squad 4
 //   medkits 1
 //   map
 //   #S.........E
 //   ...
+//
+// Above the map '#' starts a comment; in the map it is a wall, so map rows
+// carry none. Blanks and tabs at the end of any line are ignored.
 //
 // Cells: '.' floor, 'c' cover (CELL_WALL2), '#' wall, 'E' the exit. 'S' and
 // 'X' are floor cells that show where the squad and the enemies start. The
@@ -34,6 +37,7 @@ struct TextFloor {
     MapGrid grid;
     std::vector<CellPos> squadMarks; // 'S' cells, row by row
     std::vector<CellPos> enemyMarks; // 'X' cells, row by row
+    int32_t mapFirstLine = 0;        // the file's line of map row 0
 };
 
 constexpr char TEXT_FLOOR = '.';
@@ -48,5 +52,6 @@ constexpr char TEXT_ENEMY_MARK = 'X';
 bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why);
 
 // Empty when the 'S' and 'X' marks stand exactly on the start cells the game
-// uses for these counts; otherwise the reason.
+// uses for these counts; otherwise "line N: reason", naming the counts that
+// put the start cells where they are.
 std::string checkStartMarks(const TextFloor& floor);

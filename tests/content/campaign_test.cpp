@@ -32,14 +32,34 @@ std::string listRefusal(const std::string& text) {
 struct ToolRun {
     int status;
     std::string errors;
+    std::string output;
 };
 
 ToolRun runFloortool(const std::string& args, const fs::path& dir) {
     const fs::path errors = dir / "errors.txt";
-    const std::string command =
-        std::string(PROWLGRID_FLOORTOOL) + " " + args + " 2> " + errors.string();
+    const fs::path output = dir / "output.txt";
+    const std::string command = std::string(PROWLGRID_FLOORTOOL) + " " + args + " 2> " +
+                                errors.string() + " > " + output.string();
     const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(errors.string())};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(errors.string()),
+            readFile(output.string())};
+}
+
+// A square room: one soldier at (1, 1), the exit top right, the enemies up
+// the last column and the curtains along the bottom row from column 2.
+std::string room(int32_t side, int32_t enemies, int32_t curtains, int32_t medkits) {
+    std::vector<std::string> rows(side, std::string(side, '.'));
+    rows[1][1] = 'S';
+    rows[0][side - 1] = 'E';
+    for (int32_t i = 0; i < enemies; ++i)
+        rows[side - 1 - i][side - 1] = 'X';
+    for (int32_t i = 0; i < curtains; ++i)
+        rows[side - 1][2 + i] = 'c';
+    std::string text = "name room\nunits " + std::to_string(enemies + 1) + "\nsquad 1\nmedkits " +
+                       std::to_string(medkits) + "\nmap\n";
+    for (const std::string& row : rows)
+        text += row + "\n";
+    return text;
 }
 
 const char* GOOD_FLOOR = "name hall\nunits 2\nsquad 1\nmedkits 1\nmap\n"
@@ -164,7 +184,7 @@ TEST(Floortool, VerifiesTheBuiltRunDirectory) {
 TEST(Floortool, BuildsACampaignThatTheGameReads) {
     const fs::path dir = campaignDir("build", {GOOD_FLOOR, GOOD_FLOOR});
     const fs::path game = dir / "game";
-    const ToolRun run = runFloortool("build " + (dir / "campaign.txt").string() + " " +
+    const ToolRun run = runFloortool("build --mod " + (dir / "campaign.txt").string() + " " +
                                          gamePath("init.txt") + " " + game.string(),
                                      dir);
     ASSERT_EQ(run.status, 0) << run.errors;
@@ -176,36 +196,113 @@ TEST(Floortool, BuildsACampaignThatTheGameReads) {
 }
 
 TEST(Floortool, ABrokenFloorFailsTheBuildAndWritesNothing) {
-    const std::string walledIn = "name hall\nunits 1\nsquad 1\nmedkits 0\nmap\n"
-                                 "....\n.S..\n..##\n..#E\n";
+    const std::string walledIn = "name hall\nunits 2\nsquad 1\nmedkits 0\nmap\n"
+                                 ".....\n.S...\n..###\n..#E.\n..#.X\n";
     const fs::path dir = campaignDir("broken", {GOOD_FLOOR, walledIn});
     const fs::path game = dir / "game";
-    const ToolRun run = runFloortool("build " + (dir / "campaign.txt").string() + " " +
+    const ToolRun run = runFloortool("build --mod " + (dir / "campaign.txt").string() + " " +
                                          gamePath("init.txt") + " " + game.string(),
                                      dir);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "floortool: f2.floor has its exit (3, 3) out of reach of the squad "
-                          "start (1, 1) over open floor (cover does not count)\n");
+    EXPECT_EQ(run.errors, "floortool: f2.floor has its exit (column 3, row 3) out of reach of the "
+                          "squad start (column 1, row 1) over open floor (cover does not count)\n");
     EXPECT_FALSE(fs::exists(game / "Data/Missions/Mission.dat"));
 }
 
 TEST(Floortool, ReportsTheGamesOwnRefusalsAndParseErrors) {
     const fs::path dir =
         campaignDir("refusals", {"name hall\nunits 2\nsquad 1\nmedkits 0\nmap\n...\n.S.E\n"});
-    ToolRun run =
-        runFloortool("check " + (dir / "campaign.txt").string() + " " + gamePath("init.txt"), dir);
+    ToolRun run = runFloortool(
+        "check --mod " + (dir / "campaign.txt").string() + " " + gamePath("init.txt"), dir);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "floortool: f1.floor: line 7: row is 4 cells wide, the first row is 3\n");
 
-    writeFile(dir / "f1.floor", "name hall\nunits 1\nsquad 1\nmedkits 0\nmap\n....\n.S.E\n");
-    run =
-        runFloortool("check " + (dir / "campaign.txt").string() + " " + gamePath("init.txt"), dir);
+    writeFile(dir / "f1.floor", "name hall\nunits 2\nsquad 1\nmedkits 0\nmap\n....\n.S.X\n");
+    run = runFloortool(
+        "check --mod " + (dir / "campaign.txt").string() + " " + gamePath("init.txt"), dir);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "floortool: f1.floor is not square\n");
+    EXPECT_EQ(run.errors, "floortool: f1.floor is 4 wide and 2 high, floors are square\n");
 
-    run = runFloortool("check " + (dir / "campaign.txt").string() + " " +
+    run = runFloortool("check --mod " + (dir / "campaign.txt").string() + " " +
                            (dir / "no-such-init.txt").string(),
                        dir);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("cannot be read"), std::string::npos);
+}
+
+TEST(Floortool, NamesTheCountsThatPutUnitsWhereTheyCannotStart) {
+    const fs::path dir = freshTempDir("counts");
+    const std::string check =
+        "check --mod " + (dir / "campaign.txt").string() + " " + gamePath("init.txt");
+    const std::string head = "name hall\nunits ";
+    const std::string map = "\nmedkits 0\nmap\n.....\n.S..E\n.....\n....#\n....X\n";
+    const struct {
+        std::string counts;
+        std::string error;
+    } cases[] = {
+        {"3\nsquad 1", "f1.floor: line 9: '#' at (column 4, row 3) should be 'X': units 3 and "
+                       "squad 1 give 2 enemies, who start in column 4, rows 4 up to 3"},
+        {"8\nsquad 1", "f1.floor is 5 high, too small for the 7 enemies of 8 units (one per row "
+                       "of the last column)"},
+        {"6\nsquad 5", "f1.floor gives squad 5, but the game has 4 squad slots"},
+        {"1\nsquad 1", "f1.floor has no enemies (units 1, squad 1): the game would skip it the "
+                       "moment it starts"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.counts);
+        writeFile(dir / "f1.floor", head + c.counts + map);
+        writeFile(dir / "campaign.txt", "f1.floor\n");
+        const ToolRun run = runFloortool(check, dir);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.errors, "floortool: " + c.error + "\n");
+    }
+}
+
+TEST(Floortool, HoldsACampaignToTheShippedDesignRulesUnlessItIsAMod) {
+    const std::string lift = " (a mod may lift the campaign's rules: floortool --mod)\n";
+    const struct {
+        std::vector<std::string> floors;
+        std::string error; // empty: the campaign keeps every rule
+    } cases[] = {
+        {{room(12, 2, 3, 1), room(24, 3, 3, 1)}, ""},
+        {{room(12, 2, 2, 1), room(24, 3, 3, 1)},
+         "f1.floor has 2 curtains (c), every floor has "
+         "at least 3"},
+        {{room(12, 2, 3, 0), room(24, 3, 3, 1)},
+         "f1.floor has medkits 0, every floor has at "
+         "least 1"},
+        {{room(12, 2, 3, 1), room(30, 3, 3, 1)},
+         "f2.floor is 30 wide: with panelWidth 160 and "
+         "bandHeight 20 its tiles are 16 x 15 pixels, "
+         "the campaign's are at least 16 x 16"},
+        {{room(24, 2, 3, 1), room(12, 3, 3, 1)},
+         "f2.floor is 12 wide, smaller than the 24 of "
+         "f1.floor before it"},
+        {{room(12, 3, 3, 1), room(24, 3, 3, 1)},
+         "f2.floor has 3 enemies, not more than the 3 of "
+         "f1.floor before it"},
+        {{room(13, 2, 3, 1), room(24, 3, 3, 1)},
+         "f1.floor is 13 wide, the first floor is at "
+         "most 12"},
+        {{room(12, 2, 3, 1), room(23, 3, 3, 1)},
+         "f2.floor is 23 wide, the last floor is at "
+         "least 24"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        const fs::path dir = campaignDir("rules", c.floors);
+        const std::string args = (dir / "campaign.txt").string() + " " + gamePath("init.txt");
+        ToolRun run = runFloortool("check " + args, dir);
+        EXPECT_EQ(run.status, c.error.empty() ? 0 : 1);
+        EXPECT_EQ(run.errors, c.error.empty() ? "" : "floortool: " + c.error + lift);
+        if (c.error.empty()) {
+            EXPECT_EQ(run.output, "floortool: campaign.txt: 2 floors checked: each loads in the "
+                                  "game, every soldier can reach the exit, the campaign's design "
+                                  "rules hold\n");
+        }
+        run = runFloortool("check --mod " + args, dir);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.output, "floortool: campaign.txt: 2 floors checked: each loads in the game, "
+                              "every soldier can reach the exit\n");
+    }
 }

@@ -35,29 +35,31 @@ TEST(FloorDesign, AcceptsAFloorWhoseSquadCanWalkToTheExit) {
 
 TEST(FloorDesign, RefusesStartCellsOnWallsCoverOrTheExit) {
     EXPECT_EQ(design(makeFloor(2, 0, "....\n.S.E\n.#..\n....\n")),
-              "has the squad start (1, 2) on a wall");
+              "has the squad start (column 1, row 2) on a wall");
     EXPECT_EQ(design(makeFloor(2, 0, "....\n.S.E\n.c..\n....\n")),
-              "has the squad start (1, 2) on cover");
+              "has the squad start (column 1, row 2) on cover");
     EXPECT_EQ(design(makeFloor(1, 0, "....\n.E..\n....\n....\n")),
-              "has the squad start (1, 1) on the exit");
+              "has the squad start (column 1, row 1) on the exit");
     EXPECT_EQ(design(makeFloor(1, 2, "....\n.S.E\n...#\n...X\n")),
-              "has the enemy start (3, 2) on a wall");
+              "has the enemy start (column 3, row 2) on a wall");
 }
 
 TEST(FloorDesign, NeedsExactlyOneExit) {
     EXPECT_EQ(design(makeFloor(1, 0, "....\n.S..\n....\n....\n")), "has no exit");
     EXPECT_EQ(design(makeFloor(1, 0, "...E\n.S..\n....\nE...\n")),
-              "has 2 exits, (3, 0) and (0, 3) among them; a floor has one");
+              "has 2 exits, (column 3, row 0) and (column 0, row 3) among them; a floor has one");
 }
 
 TEST(FloorDesign, RefusesAnExitOutOfReachOfAnySoldier) {
     // The exit is walled in.
     EXPECT_EQ(design(makeFloor(1, 0, ".....\n.S...\n.....\n...##\n...#E\n")),
-              "has its exit (4, 4) out of reach of the squad start (1, 1) over open floor "
+              "has its exit (column 4, row 4) out of reach of the squad start (column 1, row 1) "
+              "over open floor "
               "(cover does not count)");
     // A wall from top to bottom cuts the floor in two.
     EXPECT_EQ(design(makeFloor(2, 0, "..#..\n.S#..\n.S#.E\n..#..\n..#..\n")),
-              "has its exit (4, 2) out of reach of the squad start (1, 1) over open floor "
+              "has its exit (column 4, row 2) out of reach of the squad start (column 1, row 1) "
+              "over open floor "
               "(cover does not count)");
 }
 
@@ -68,7 +70,8 @@ TEST(FloorDesign, CoverDoesNotCountAsAWayThrough) {
 }
 
 TEST(FloorDesign, DiagonalStepsPassBetweenTwoWalls) {
-    // From (2, 2) to (3, 3) between the walls at (3, 2) and (2, 3), as the game allows.
+    // From (column 2, row 2) to (column 3, row 3) between the walls at (column 3, row 2) and
+    // (column 2, row 3), as the game allows.
     EXPECT_EQ(design(makeFloor(1, 0, "...##\n.S.##\n...##\n##...\n##..E\n")), "");
 }
 

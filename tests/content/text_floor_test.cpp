@@ -82,8 +82,23 @@ TEST(TextFloor, RefusesBrokenMapsWithTheLineAndTheReason) {
     EXPECT_EQ(refusal(floorText(ONE_SOLDIER, "...\n\n...\n..E\n")),
               "line 8: blank line inside the map");
     EXPECT_EQ(refusal(floorText(ONE_SOLDIER, "")), "line 5: the floor has no map");
-    EXPECT_EQ(refusal(floorText(ONE_SOLDIER, "..\t\n")),
+    EXPECT_EQ(refusal(floorText(ONE_SOLDIER, ".\t.\n")),
               "line 6: unknown cell character '\t' (cells are . c # E S X)");
+}
+
+TEST(TextFloor, CommentsAfterCountsAndBlanksAtLineEndsAreNotContent) {
+    TextFloor floor;
+    std::string why;
+    ASSERT_TRUE(parseTextFloor("# a hall\nname hall   # its label\t\nunits 2 # all\nsquad 1\t\n"
+                               "medkits 0#none\nmap # below\n... \n.S.\t\n..X\r\n",
+                               floor, why))
+        << why;
+    EXPECT_EQ(floor.label, "hall");
+    EXPECT_EQ(floor.plan.unitCount, 2);
+    EXPECT_EQ(floor.plan.medkitCount, 0);
+    EXPECT_EQ(floor.grid.width, 3);
+    EXPECT_EQ(floor.grid.height, 3);
+    EXPECT_EQ(checkStartMarks(floor), "");
 }
 
 TEST(TextFloor, RefusesMissingOrMalformedCounts) {
@@ -108,14 +123,20 @@ TEST(TextFloor, StartMarksMustStandOnTheGamesStartCells) {
 
     ASSERT_TRUE(parseTextFloor(
         floorText("units 3\nsquad 2\nmedkits 0\n", "....\n.S..\n..S.\n..EX\n"), floor, why));
-    EXPECT_EQ(checkStartMarks(floor), "has 'S' at (2, 2), not a start cell of the squad");
+    EXPECT_EQ(checkStartMarks(floor),
+              "line 8: 'S' at (column 2, row 2) is not a start cell: squad 2 starts in column 1, "
+              "rows 1 to 2");
 
     ASSERT_TRUE(parseTextFloor(
         floorText("units 3\nsquad 2\nmedkits 0\n", "....\n.S..\n.S..\n..E.\n"), floor, why));
-    EXPECT_EQ(checkStartMarks(floor), "has no 'X' at (3, 3), a start cell of the enemies");
+    EXPECT_EQ(checkStartMarks(floor),
+              "line 9: '.' at (column 3, row 3) should be 'X': units 3 and squad 2 give 1 enemy, "
+              "who starts in column 3, row 3");
 
     // Every start cell needs its mark, so a map always shows where the units stand.
     ASSERT_TRUE(parseTextFloor(
         floorText("units 3\nsquad 2\nmedkits 0\n", "....\n.S..\n....\n..EX\n"), floor, why));
-    EXPECT_EQ(checkStartMarks(floor), "has no 'S' at (1, 2), a start cell of the squad");
+    EXPECT_EQ(checkStartMarks(floor),
+              "line 8: '.' at (column 1, row 2) should be 'S': squad 2 starts in column 1, rows 1 "
+              "to 2");
 }
