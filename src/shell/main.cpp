@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int FLOOR_DATA_REFUSED = 1;
+constexpr int PICTURE_REFUSED = 1;
 constexpr const char* STORY_PATH = ".//story.txt";
 constexpr const char* STORY_ERROR = "Error loading story\n";
 constexpr const char* ENDGAME_PATH = ".//endgame.txt";
@@ -65,6 +66,10 @@ int play() {
 int main() {
     if (!startUp())
         return 0;
+    if (!picturesBigEnough()) {
+        shutdownGame();
+        return PICTURE_REFUSED;
+    }
     if (!loadFirstFloor())
         return refuseFloor();
     return play();

@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "draw/pictures.h"
+#include "shell/picture_sizes.h"
 #include "shell/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/turn_loop.h"
@@ -21,20 +23,10 @@ constexpr const char* SETTINGS_PATH = "init.txt";
 constexpr const char* SHOT_SOUND_PATH = ".//Data//Sounds//snd_rifle.wav";
 constexpr int TRANSPARENT_TEXT = -1;
 
-struct PictureFile {
-    const char* path;
-    BITMAP** slot;
-};
-
-// Loading order; the first that fails ends start-up.
-const PictureFile PICTURE_FILES[] = {
-    {".//Data//Images//tiles.bmp", &mapBackground}, {".//Data//Images//wall.bmp", &wallBmp},
-    {".//Data//Images//wall2.bmp", &wall2Bmp},      {".//Data//Images//player.bmp", &playerBmp},
-    {".//Data//Images//player2.bmp", &player2Bmp},  {".//Data//Images//target.bmp", &targetBmp},
-    {".//Data//Images//motion.bmp", &motionBmp},    {".//Data//Images//nowalk.bmp", &nowalkBmp},
-    {".//Data//Images//wait.bmp", &waitBmp},        {".//Data//Images//medkit.bmp", &medkitBmp},
-    {".//Data//Images//main.bmp", &mainBmp},        {".//Data//Images//Instruct.bmp", &instructBmp},
-    {".//Data//Images//door.bmp", &doorBmp},        {".//Data//Images//diamond.bmp", &diamondBmp},
+// Where each picture goes, in the order start-up loads them.
+BITMAP** const PICTURE_SLOTS[PICTURE_COUNT] = {
+    &mapBackground, &wallBmp,  &wall2Bmp,  &playerBmp, &player2Bmp,  &targetBmp, &motionBmp,
+    &nowalkBmp,     &waitBmp,  &medkitBmp, &mainBmp,   &instructBmp, &doorBmp,   &diamondBmp,
 };
 
 BITMAP** const RELEASE_ORDER[] = {
@@ -93,12 +85,23 @@ bool openScreen(int gfxMode) {
 }
 
 bool loadPictures() {
-    for (const PictureFile& picture : PICTURE_FILES) {
-        *picture.slot = load_bitmap(picture.path, nullptr);
-        if (!*picture.slot)
+    // The first that fails ends start-up.
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        *PICTURE_SLOTS[i] = load_bitmap(picturePaths[i], nullptr);
+        if (!*PICTURE_SLOTS[i])
             return false;
     }
     return true;
+}
+
+bool picturesBigEnough() {
+    PictureSize sizes[PICTURE_COUNT];
+    for (int i = 0; i < PICTURE_COUNT; ++i)
+        sizes[i] = PictureSize{(*PICTURE_SLOTS[i])->w, (*PICTURE_SLOTS[i])->h};
+    const std::string problem = pictureSizeProblem(sizes);
+    if (!problem.empty())
+        std::fprintf(stderr, "%s\n", problem.c_str());
+    return problem.empty();
 }
 
 void loadShotSamples() {

@@ -16,4 +16,7 @@ void shutdownGame();
 bool startLibrary();
 bool openScreen(int gfxMode);
 bool loadPictures();
+// False, with one line on standard error, when a picture is smaller than what
+// the drawing reads from it.
+bool picturesBigEnough();
 void loadShotSamples();

@@ -161,6 +161,20 @@ TEST_F(StartUp, RefusedFirstFloorPrintsItsReasonAndEndsWithStatusOne) {
                   "4 cells");
 }
 
+TEST_F(StartUp, PictureSmallerThanWhatIsReadFromItIsRefused) {
+    // 16 x 15 crashed the first floor's map background.
+    run.writePicture("wall", 16, 15);
+    start(WINDOWED);
+    const auto status = game->waitFor(QUIT_LIMIT);
+    ASSERT_TRUE(status.has_value()) << "still running";
+    EXPECT_EQ(*status, 1);
+    EXPECT_EQ(printed(), "");
+    EXPECT_NE(readWholeFile(run.file("stderr.txt"))
+                  .find(".//Data//Images//wall.bmp is 16 x 15 pixels; the game needs it at "
+                        "least 16 x 16\n"),
+              std::string::npos);
+}
+
 TEST_F(StartUp, SoundFailurePrintsItsLineBeforeAnyGraphicsMode) {
     // No sound card here: forcing the ALSA driver makes install_sound fail.
     run.write("allegro.cfg", "[sound]\ndigi_card = ALSA\n");
