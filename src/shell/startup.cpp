@@ -8,6 +8,7 @@
 #include <string>
 
 #include "draw/pictures.h"
+#include "shell/failure_line.h"
 #include "shell/picture_sizes.h"
 #include "shell/settings_file.h"
 #include "shell/shot_samples.h"
@@ -34,6 +35,19 @@ BITMAP** const RELEASE_ORDER[] = {
     &nowalkBmp,     &backBuffer, &wallBmp,     &wall2Bmp,  &waitBmp,
     &medkitBmp,     &mainBmp,    &instructBmp, &doorBmp,   &diamondBmp,
 };
+
+const std::string SCREEN_SIZE =
+    "the " + std::to_string(SCREEN_WIDTH) + " x " + std::to_string(SCREEN_HEIGHT);
+
+bool failed(const std::string& cause) {
+    reportFailure(cause);
+    return false;
+}
+
+// With the library's own words on why, when it left any.
+bool libraryFailed(const std::string& cause) {
+    return failed(allegro_error[0] ? cause + " (" + allegro_error + ")" : cause);
+}
 
 bool tickInstalled = false;
 
@@ -63,14 +77,14 @@ void releaseSamples() {
 
 bool startLibrary() {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
-        return false;
+        return libraryFailed("the game library could not start; is there a display?");
     install_keyboard();
     install_timer();
     install_mouse();
     if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") < 0) {
         std::fputs(SOUND_ERROR, stdout);
         std::fflush(stdout); // whatever the exit handlers do, the line is out
-        return false;
+        return libraryFailed("no sound driver could be installed");
     }
     return true;
 }
@@ -78,18 +92,22 @@ bool startLibrary() {
 bool openScreen(int gfxMode) {
     set_color_depth(COLOUR_DEPTH);
     if (set_gfx_mode(gfxMode, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0)
-        return false;
+        return libraryFailed(SCREEN_SIZE + " 16-bit graphics mode cannot be opened; is there a display?");
     set_window_title(WINDOW_TITLE);
     backBuffer = create_bitmap(SCREEN_W, SCREEN_H);
-    return backBuffer != nullptr;
+    if (!backBuffer)
+        return failed(SCREEN_SIZE + " back buffer cannot be made");
+    return true;
 }
 
 bool loadPictures() {
     // The first that fails ends start-up.
     for (int i = 0; i < PICTURE_COUNT; ++i) {
         *PICTURE_SLOTS[i] = load_bitmap(picturePaths[i], nullptr);
-        if (!*PICTURE_SLOTS[i])
+        if (!*PICTURE_SLOTS[i]) {
+            reportFailure(missingDataFile(picturePaths[i]));
             return false;
+        }
     }
     return true;
 }
@@ -99,9 +117,7 @@ bool picturesBigEnough() {
     for (int i = 0; i < PICTURE_COUNT; ++i)
         sizes[i] = PictureSize{(*PICTURE_SLOTS[i])->w, (*PICTURE_SLOTS[i])->h};
     const std::string problem = pictureSizeProblem(sizes);
-    if (!problem.empty())
-        std::fprintf(stderr, "%s\n", problem.c_str());
-    return problem.empty();
+    return problem.empty() || failed(problem);
 }
 
 void loadShotSamples() {
