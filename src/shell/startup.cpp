@@ -5,8 +5,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "draw/pictures.h"
+#include "shell/failure_line.h"
+#include "shell/picture_sizes.h"
 #include "shell/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/turn_loop.h"
@@ -21,20 +24,10 @@ constexpr const char* SETTINGS_PATH = "init.txt";
 constexpr const char* SHOT_SOUND_PATH = ".//Data//Sounds//snd_rifle.wav";
 constexpr int TRANSPARENT_TEXT = -1;
 
-struct PictureFile {
-    const char* path;
-    BITMAP** slot;
-};
-
-// Loading order; the first that fails ends start-up.
-const PictureFile PICTURE_FILES[] = {
-    {".//Data//Images//tiles.bmp", &mapBackground}, {".//Data//Images//wall.bmp", &wallBmp},
-    {".//Data//Images//wall2.bmp", &wall2Bmp},      {".//Data//Images//player.bmp", &playerBmp},
-    {".//Data//Images//player2.bmp", &player2Bmp},  {".//Data//Images//target.bmp", &targetBmp},
-    {".//Data//Images//motion.bmp", &motionBmp},    {".//Data//Images//nowalk.bmp", &nowalkBmp},
-    {".//Data//Images//wait.bmp", &waitBmp},        {".//Data//Images//medkit.bmp", &medkitBmp},
-    {".//Data//Images//main.bmp", &mainBmp},        {".//Data//Images//Instruct.bmp", &instructBmp},
-    {".//Data//Images//door.bmp", &doorBmp},        {".//Data//Images//diamond.bmp", &diamondBmp},
+// Where each picture goes, in the order start-up loads them.
+BITMAP** const PICTURE_SLOTS[PICTURE_COUNT] = {
+    &mapBackground, &wallBmp,  &wall2Bmp,  &playerBmp, &player2Bmp,  &targetBmp, &motionBmp,
+    &nowalkBmp,     &waitBmp,  &medkitBmp, &mainBmp,   &instructBmp, &doorBmp,   &diamondBmp,
 };
 
 BITMAP** const RELEASE_ORDER[] = {
@@ -42,6 +35,19 @@ BITMAP** const RELEASE_ORDER[] = {
     &nowalkBmp,     &backBuffer, &wallBmp,     &wall2Bmp,  &waitBmp,
     &medkitBmp,     &mainBmp,    &instructBmp, &doorBmp,   &diamondBmp,
 };
+
+const std::string SCREEN_SIZE =
+    "the " + std::to_string(SCREEN_WIDTH) + " x " + std::to_string(SCREEN_HEIGHT);
+
+bool failed(const std::string& cause) {
+    reportFailure(cause);
+    return false;
+}
+
+// With the library's own words on why, when it left any.
+bool libraryFailed(const std::string& cause) {
+    return failed(allegro_error[0] ? cause + " (" + allegro_error + ")" : cause);
+}
 
 bool tickInstalled = false;
 
@@ -71,14 +77,14 @@ void releaseSamples() {
 
 bool startLibrary() {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
-        return false;
+        return libraryFailed("the game library could not start; is there a display?");
     install_keyboard();
     install_timer();
     install_mouse();
     if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") < 0) {
         std::fputs(SOUND_ERROR, stdout);
         std::fflush(stdout); // whatever the exit handlers do, the line is out
-        return false;
+        return libraryFailed("no sound driver could be installed");
     }
     return true;
 }
@@ -86,19 +92,32 @@ bool startLibrary() {
 bool openScreen(int gfxMode) {
     set_color_depth(COLOUR_DEPTH);
     if (set_gfx_mode(gfxMode, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0)
-        return false;
+        return libraryFailed(SCREEN_SIZE + " 16-bit graphics mode cannot be opened; is there a display?");
     set_window_title(WINDOW_TITLE);
     backBuffer = create_bitmap(SCREEN_W, SCREEN_H);
-    return backBuffer != nullptr;
+    if (!backBuffer)
+        return failed(SCREEN_SIZE + " back buffer cannot be made");
+    return true;
 }
 
 bool loadPictures() {
-    for (const PictureFile& picture : PICTURE_FILES) {
-        *picture.slot = load_bitmap(picture.path, nullptr);
-        if (!*picture.slot)
+    // The first that fails ends start-up.
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        *PICTURE_SLOTS[i] = load_bitmap(picturePaths[i], nullptr);
+        if (!*PICTURE_SLOTS[i]) {
+            reportFailure(missingDataFile(picturePaths[i]));
             return false;
+        }
     }
     return true;
+}
+
+bool picturesBigEnough() {
+    PictureSize sizes[PICTURE_COUNT];
+    for (int i = 0; i < PICTURE_COUNT; ++i)
+        sizes[i] = PictureSize{(*PICTURE_SLOTS[i])->w, (*PICTURE_SLOTS[i])->h};
+    const std::string problem = pictureSizeProblem(sizes);
+    return problem.empty() || failed(problem);
 }
 
 void loadShotSamples() {

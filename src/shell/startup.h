@@ -11,9 +11,12 @@ bool initGameState();
 void shutdownGame();
 
 // The stages of start-up before initGameState, in the order main runs them.
-// Each false ends start-up quietly, except that startLibrary prints the sound
-// error line first.
+// Each false has printed one line on standard error that names the cause;
+// startLibrary prints the sound error line on standard output first.
 bool startLibrary();
 bool openScreen(int gfxMode);
 bool loadPictures();
+// False, with one line on standard error, when a picture is smaller than what
+// the drawing reads from it.
+bool picturesBigEnough();
 void loadShotSamples();

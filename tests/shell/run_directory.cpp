@@ -66,9 +66,7 @@ void startLibraryOnce() {
         throw std::runtime_error("the picture library did not start");
 }
 
-void savePicture(const std::string& path, const Picture& picture) {
-    const int w = picture.size ? picture.size : SCREEN_W_PX;
-    const int h = picture.size ? picture.size : SCREEN_H_PX;
+void savePicture(const std::string& path, const Picture& picture, int w, int h) {
     BITMAP* image = create_bitmap_ex(FILE_DEPTH, w, h);
     if (!image)
         throw std::runtime_error("no memory for a picture");
@@ -145,7 +143,8 @@ RunDirectory::RunDirectory() {
     fs::create_directories(file("Data/Missions"));
     startLibraryOnce();
     for (const Picture& picture : PICTURES)
-        savePicture(file(std::string("Data/Images/") + picture.name + ".bmp"), picture);
+        writePicture(picture.name, picture.size ? picture.size : SCREEN_W_PX,
+                     picture.size ? picture.size : SCREEN_H_PX);
     write("init.txt", SETTINGS);
     write("stats.txt", STATS);
     write("story.txt", "A short story.\n");
@@ -165,6 +164,13 @@ void RunDirectory::write(const std::string& relative, const std::string& text) c
     out << text;
     if (!out)
         throw std::runtime_error("cannot write " + relative);
+}
+
+void RunDirectory::writePicture(const std::string& name, int width, int height) const {
+    for (const Picture& picture : PICTURES)
+        if (name == picture.name)
+            return savePicture(file("Data/Images/" + name + ".bmp"), picture, width, height);
+    throw std::invalid_argument("the game has no picture " + name);
 }
 
 void RunDirectory::remove(const std::string& relative) const {

@@ -20,6 +20,8 @@ class RunDirectory {
     const std::string& path() const { return root; }
     std::string file(const std::string& relative) const { return root + "/" + relative; }
     void write(const std::string& relative, const std::string& text) const;
+    // One of the fourteen pictures, named without folder and extension, at a size.
+    void writePicture(const std::string& name, int width, int height) const;
     void remove(const std::string& relative) const;
 
   private:

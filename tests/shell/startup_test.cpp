@@ -46,8 +46,8 @@ class StartUp : public ::testing::Test {
                ChildProcess::Environment extra = {}) {
         // The library reads allegro.cfg from HOME (and beside the binary), so
         // HOME points into the run directory: the tests own its configuration.
-        extra.push_back({"DISPLAY", display.name()});
-        extra.push_back({"HOME", in.path()});
+        // A test's own DISPLAY comes later and wins.
+        extra.insert(extra.begin(), {{"DISPLAY", display.name()}, {"HOME", in.path()}});
         game = std::make_unique<ChildProcess>(std::vector<std::string>{binary}, in.path(), extra,
                                               in.file("stdout.txt"), in.file("stderr.txt"));
     }
@@ -104,11 +104,20 @@ class StartUp : public ::testing::Test {
         EXPECT_EQ(errors.find("runtime error"), std::string::npos) << errors;
     }
 
-    void expectQuietEnd(const RunDirectory& in) {
+    // Nothing on standard output, status 1, and the cause on standard error.
+    void expectFailure(const RunDirectory& in, const std::string& cause) {
         const auto status = game->waitFor(QUIT_LIMIT);
         ASSERT_TRUE(status.has_value()) << "still running";
-        EXPECT_EQ(*status, 0);
+        EXPECT_EQ(*status, 1);
         EXPECT_EQ(printed(in), "");
+        const std::string errors = readWholeFile(in.file("stderr.txt"));
+        EXPECT_NE(errors.find("prowlgrid: " + cause + "\n"), std::string::npos) << errors;
+    }
+    void expectMissingPicture(const RunDirectory& in, const std::string& picture) {
+        expectFailure(in, ".//Data//Images//" + picture +
+                              " is missing or unreadable; the game reads its data from the "
+                              "working directory (" +
+                              in.path() + ")");
     }
 };
 
@@ -129,21 +138,20 @@ TEST_F(StartUp, WithoutSettingsFileTheGameStillStarts) {
     expectTitlePictureShown(WINDOWED);
 }
 
-TEST_F(StartUp, MissingMotionPictureEndsStartUpQuietly) {
-    // Nothing ever draws it, yet it is required like the others.
-    run.remove("Data/Images/motion.bmp");
-    start(WINDOWED);
-    expectQuietEnd(run);
-}
-
-TEST_F(StartUp, MissingFirstOrLastPictureEndsStartUpQuietly) {
-    for (const char* picture : {"Data/Images/tiles.bmp", "Data/Images/diamond.bmp"}) {
+TEST_F(StartUp, MissingPictureEndsStartUpNamingItAndTheFolderWithStatusOne) {
+    // Nothing ever draws motion.bmp, yet it is required like the others.
+    for (const char* picture : {"tiles.bmp", "motion.bmp", "diamond.bmp"}) {
         SCOPED_TRACE(picture);
         RunDirectory fresh;
-        fresh.remove(picture);
+        fresh.remove(std::string("Data/Images/") + picture);
         start(WINDOWED, fresh);
-        expectQuietEnd(fresh);
+        expectMissingPicture(fresh, picture);
     }
+}
+
+TEST_F(StartUp, NoDisplayEndsStartUpWithStatusOne) {
+    start(WINDOWED, {{"DISPLAY", ""}});
+    expectFailure(run, "the game library could not start; is there a display?");
 }
 
 TEST_F(StartUp, RefusedFirstFloorPrintsItsReasonAndEndsWithStatusOne) {
@@ -161,6 +169,20 @@ TEST_F(StartUp, RefusedFirstFloorPrintsItsReasonAndEndsWithStatusOne) {
                   "4 cells");
 }
 
+TEST_F(StartUp, PictureSmallerThanWhatIsReadFromItIsRefused) {
+    // 16 x 15 crashed the first floor's map background.
+    run.writePicture("wall", 16, 15);
+    start(WINDOWED);
+    const auto status = game->waitFor(QUIT_LIMIT);
+    ASSERT_TRUE(status.has_value()) << "still running";
+    EXPECT_EQ(*status, 1);
+    EXPECT_EQ(printed(), "");
+    EXPECT_NE(readWholeFile(run.file("stderr.txt"))
+                  .find(".//Data//Images//wall.bmp is 16 x 15 pixels; the game needs it at "
+                        "least 16 x 16\n"),
+              std::string::npos);
+}
+
 TEST_F(StartUp, SoundFailurePrintsItsLineBeforeAnyGraphicsMode) {
     // No sound card here: forcing the ALSA driver makes install_sound fail.
     run.write("allegro.cfg", "[sound]\ndigi_card = ALSA\n");
@@ -170,8 +192,10 @@ TEST_F(StartUp, SoundFailurePrintsItsLineBeforeAnyGraphicsMode) {
     start(WINDOWED, {{"ASAN_OPTIONS", "detect_leaks=0"}});
     const auto status = game->waitFor(QUIT_LIMIT);
     ASSERT_TRUE(status.has_value()) << "still running";
-    EXPECT_EQ(*status, 0);
+    EXPECT_EQ(*status, 1);
     EXPECT_EQ(printed(), "Error installint sound\n");
+    EXPECT_NE(readWholeFile(run.file("stderr.txt")).find("prowlgrid: no sound driver"),
+              std::string::npos);
     EXPECT_FALSE(display.sawMapping()) << "a window was shown";
 }
 } // namespace
