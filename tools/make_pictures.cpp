@@ -67,6 +67,10 @@ int main(int argc, char** argv) {
     set_color_depth(PAGE_DEPTH);
     std::error_code ec;
     fs::create_directories(out, ec);
+    // A picture whose source is gone must not survive from an earlier build.
+    for (const auto& entry : fs::directory_iterator(out, ec))
+        if (entry.path().extension() == ".bmp")
+            fs::remove(entry.path(), ec);
 
     PictureSet pictures;
     for (const auto& entry : fs::directory_iterator(sources)) {

@@ -1,0 +1,66 @@
+// Checks every asset the build turns into the run directory, through the
+// readers the game uses, before the game meets it: the pictures as built, the
+// settings, the squad's statistics and the two text pages. The floors are
+// floortool's. Prints one line per problem and ends with status 1 if there is
+// any.
+//
+//   assetcheck ASSETS_DIR GAME_DIR
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "asset_checks.h"
+#include "campaign.h"
+#include "picture_check.h"
+#include "text_floor.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// The sides of the floors that read; floortool reports those that do not.
+void floorSides(const fs::path& assets, std::vector<std::string>& names,
+                std::vector<int32_t>& sides) {
+    const fs::path list = assets / "floors" / "campaign.txt";
+    std::vector<std::string> files;
+    std::string why;
+    if (!parseCampaignList(readWhole(list), files, why))
+        return;
+    for (const std::string& file : files) {
+        TextFloor floor;
+        if (parseTextFloor(readWhole(list.parent_path() / file), floor, why)) {
+            names.push_back(file);
+            sides.push_back(floor.grid.width);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: assetcheck ASSETS_DIR GAME_DIR\n");
+        return 2;
+    }
+    const fs::path assets = argv[1];
+    Problems problems;
+    checkPictures(assets / "pictures", fs::path(argv[2]), problems);
+    std::vector<std::string> names;
+    std::vector<int32_t> sides;
+    floorSides(assets, names, sides);
+    checkSettingsFile((assets / "init.txt").string(), names, sides, problems);
+    checkSquadStatsFile((assets / "stats.txt").string(), problems);
+    checkTextPage((assets / "texts" / "story.txt").string(), problems);
+    checkTextPage((assets / "texts" / "endgame.txt").string(), problems);
+    for (const std::string& p : problems)
+        std::fprintf(stderr, "assetcheck: %s\n", p.c_str());
+    return problems.empty() ? 0 : 1;
+}
