@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings_file floor_loading squad_stats text_page
 SOAK_PASSES ?= 1000000
 
-.PHONY: all deps build play test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean
+.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean
 
 all: build
 
@@ -38,6 +38,21 @@ build: deps $(BUILD)/CMakeCache.txt
 
 play: build
 	cd $(BUILD)/game && ../prowlgrid-windowed
+
+# One floor on its own: `make try FLOOR=floor3` builds build/try/, whose
+# campaign starts at assets/floors/floor3.floor, and plays it there.
+TRY_DIR ?= $(BUILD)/try
+try: build
+	@test -n "$(FLOOR)" || { echo "usage: make try FLOOR=floor3 (a file of assets/floors/ without .floor)"; exit 2; }
+	rm -rf $(TRY_DIR)
+	cp -r $(BUILD)/game $(TRY_DIR)
+	rm -rf $(TRY_DIR)/Data/Missions
+	$(BUILD)/tools/floortool build --mod --from $(FLOOR) assets/floors/campaign.txt assets/init.txt $(TRY_DIR)
+	cd $(TRY_DIR) && ../prowlgrid-windowed
+
+# The README's pictures of the floors, each drawn as the game shows it at start.
+floor-pictures: build
+	tools/floor_pictures.sh $(BUILD) docs/floors
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -7,6 +7,7 @@
 //   floortool build [--mod] [--from FLOOR] CAMPAIGN SETTINGS GAME_DIR
 //                        check, then write the maps and Mission.dat under
 //                        GAME_DIR; --from starts the campaign at FLOOR.floor
+//                        (on its own if the campaign does not list it)
 //   floortool verify GAME_DIR SETTINGS            check a game directory's
 //                                                 Mission.dat and maps as built
 //   floortool render GAME_DIR PICTURE.png         the first floor of GAME_DIR
@@ -85,14 +86,15 @@ struct Options {
     std::string firstFloor; // --from: the campaign starts at this floor
 };
 
-bool startAt(const std::string& list, const std::string& first, std::vector<std::string>& files) {
+// From that floor on; a floor the list does not name yet is tried on its own.
+void startAt(const std::string& first, std::vector<std::string>& files) {
     if (first.empty())
-        return true;
+        return;
     const auto at = std::find(files.begin(), files.end(), first + ".floor");
     if (at == files.end())
-        return complain(list, " lists no " + first + ".floor");
-    files.erase(files.begin(), at);
-    return true;
+        files = {first + ".floor"};
+    else
+        files.erase(files.begin(), at);
 }
 
 bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const Options& options,
@@ -103,8 +105,7 @@ bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const O
         return complain(list.string(), ": cannot be read");
     if (!parseCampaignList(text, files, why))
         return complain(list.string() + ": ", why);
-    if (!startAt(list.filename().string(), options.firstFloor, files))
-        return false;
+    startAt(options.firstFloor, files);
     std::vector<FloorPlan> plans;
     std::vector<NamedFloor> named;
     for (const std::string& file : files) {
