@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <sys/wait.h>
@@ -305,4 +306,34 @@ TEST(Floortool, HoldsACampaignToTheShippedDesignRulesUnlessItIsAMod) {
         EXPECT_EQ(run.output, "floortool: campaign.txt: 2 floors checked: each loads in the game, "
                               "every soldier can reach the exit\n");
     }
+}
+
+TEST(Floortool, TheReadmesExampleFloorBuildsAsPrinted) {
+    // The indented block after the line that names the file, as a modder copies it.
+    const std::vector<std::string> readme = readLines(sourcePath("README.md"));
+    const std::string indent(6, ' ');
+    std::string floor;
+    auto line = std::find_if(readme.begin(), readme.end(), [](const std::string& l) {
+        return l.find("make try FLOOR=hall") != std::string::npos;
+    });
+    ASSERT_NE(line, readme.end());
+    for (++line; line != readme.end() && line->empty(); ++line) {
+    }
+    for (; line != readme.end() && line->rfind(indent, 0) == 0; ++line)
+        floor += line->substr(indent.size()) + "\n";
+    ASSERT_NE(floor.find("map\n"), std::string::npos) << floor;
+
+    const fs::path dir = freshTempDir("readme");
+    writeFile(dir / "hall.floor", floor);
+    fs::copy_file(sourcePath("assets/floors/campaign.txt"), dir / "campaign.txt");
+    const fs::path game = dir / "game";
+    // What `make try FLOOR=hall` runs.
+    const ToolRun run = runFloortool("build --mod --from hall " + (dir / "campaign.txt").string() +
+                                         " " + sourcePath("assets/init.txt") + " " + game.string(),
+                                     dir);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::vector<std::string> list = readLines((game / "Data/Missions/Mission.dat").string());
+    ASSERT_GE(list.size(), 2u);
+    EXPECT_EQ(list[0], "1");
+    EXPECT_EQ(list[1], "hall .//Data//Missions//hall.map");
 }
