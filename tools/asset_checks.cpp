@@ -85,6 +85,14 @@ bool settingsForm(const std::string& path, const std::vector<Line>& lines, Probl
         }
         const Line& line = lines[k];
         const std::string where = at(path, line.number) + form.label + ": ";
+        if (line.words.front() != form.label) {
+            problems.push_back(at(path, line.number) + "'" + printableWord(line.words.front()) +
+                               "' stands where record " + text(static_cast<int32_t>(k) + 1) + ", " +
+                               form.label +
+                               ", belongs: the game reads the records by "
+                               "their place, not their label");
+            return false;
+        }
         if (line.words.size() != 1 + form.numbers) {
             problems.push_back(where + "needs a label word and " + text(form.numbers) +
                                (form.numbers == 1 ? " number" : " numbers") + ", the line has " +

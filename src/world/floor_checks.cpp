@@ -21,9 +21,9 @@ std::string checkSize(const MapGrid& grid) {
 }
 
 // Computed wide: the settings come from a file and may be anything.
-bool tilesUnderOnePixel(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight) {
-    const int64_t across = (int64_t{SCREEN_WIDTH} - panelWidth) / grid.width;
-    const int64_t down = (int64_t{SCREEN_HEIGHT} - bandHeight) / grid.height;
+bool tilesUnderOnePixel(const MapGrid& grid, int32_t panel, int32_t band) {
+    const int64_t across = (int64_t{SCREEN_WIDTH} - panel) / grid.width;
+    const int64_t down = (int64_t{SCREEN_HEIGHT} - band) / grid.height;
     return across < 1 || down < 1 || grid.width > MAP_SIDE_MAX;
 }
 
@@ -97,20 +97,19 @@ std::string cellPosition(int32_t column, int32_t row) {
     return "(column " + text(column) + ", row " + text(row) + ")";
 }
 
-std::string checkMap(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight) {
+std::string checkMap(const MapGrid& grid, int32_t panel, int32_t band) {
     std::string why = checkSize(grid);
-    if (why.empty() && tilesUnderOnePixel(grid, panelWidth, bandHeight))
+    if (why.empty() && tilesUnderOnePixel(grid, panel, band))
         why = "is too large: " + text(grid.width) + " cells across leave a tile under one pixel";
     if (why.empty())
         why = checkCodes(grid);
     return why;
 }
 
-std::string checkFloor(const FloorPlan& plan, const MapGrid& grid, int32_t panelWidth,
-                       int32_t bandHeight) {
+std::string checkFloor(const FloorPlan& plan, const MapGrid& grid, int32_t panel, int32_t band) {
     std::string why = checkCounts(plan);
     if (why.empty())
-        why = checkMap(grid, panelWidth, bandHeight);
+        why = checkMap(grid, panel, band);
     if (why.empty())
         why = checkStartCells(plan, grid);
     if (why.empty())

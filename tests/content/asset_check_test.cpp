@@ -29,12 +29,15 @@ CommandRun command(const std::string& line, const fs::path& dir) {
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(errors.string())};
 }
 
-// Replaces the first occurrence of one text in a file.
-void edit(const fs::path& file, const std::string& from, const std::string& to) {
-    std::string text = readFile(file.string());
-    const size_t at = text.find(from);
-    ASSERT_NE(at, std::string::npos) << from << " in " << file;
-    writeFile(file, text.replace(at, from.size(), to));
+// Replaces line n (from 1) of a file, whatever it held.
+void setLine(const fs::path& file, size_t n, const std::string& line) {
+    std::vector<std::string> lines = readLines(file.string());
+    ASSERT_GE(lines.size(), n) << file;
+    lines[n - 1] = line;
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\n";
+    writeFile(file, text);
 }
 
 void dropLastLine(const fs::path& file) {
@@ -89,37 +92,39 @@ TEST(AssetCheck, EachBrokenAssetStopsTheBuildWithItsOneLine) {
         {"no-medkit", [](const fs::path& a) { fs::remove(a / "pictures/medkit.art"); },
          "assets/pictures/medkit.art is missing: the game loads .//Data//Images//medkit.bmp at "
          "start"},
-        {"tick-letter", [](const fs::path& a) { edit(a / "init.txt", "tickMs 120", "tickMs 12O"); },
+        {"tick-letter", [](const fs::path& a) { setLine(a / "init.txt", 5, "tickMs 12O"); },
          "assets/init.txt line 5: tickMs: '12O'" + NOT_WHOLE},
+        {"swapped", [](const fs::path& a) { setLine(a / "init.txt", 3, "tickMs 120"); },
+         "assets/init.txt line 3: 'tickMs' stands where record 3, rosterTop, belongs: the game "
+         "reads the records by their place, not their label"},
         {"six-records", [](const fs::path& a) { dropLastLine(a / "init.txt"); },
          "assets/init.txt: ends before its shotShowTicks record, record 7 of 7"},
         {"colour-short",
-         [](const fs::path& a) {
-             edit(a / "init.txt", "highlightColor 40 84 150", "highlightColor 40 84");
-         },
+         [](const fs::path& a) { setLine(a / "init.txt", 6, "highlightColor 40 84"); },
          "assets/init.txt line 6: highlightColor: needs a label word and 3 numbers, the line "
          "has 3 words"},
-        {"tick-zero", [](const fs::path& a) { edit(a / "init.txt", "tickMs 120", "tickMs 0"); },
+        {"tick-zero", [](const fs::path& a) { setLine(a / "init.txt", 5, "tickMs 0"); },
          "assets/init.txt line 5: tickMs 0: the tick interval must be above 0"},
         {"colour-256",
-         [](const fs::path& a) {
-             edit(a / "init.txt", "highlightColor 40 84 150", "highlightColor 40 256 150");
-         },
+         [](const fs::path& a) { setLine(a / "init.txt", 6, "highlightColor 40 256 150"); },
          "assets/init.txt line 6: highlightColor: the component 256 is outside 0-255"},
         {"band-high",
-         [](const fs::path& a) { edit(a / "init.txt", "bandHeight 20", "bandHeight 479"); },
+         [](const fs::path& a) {
+             setLine(a / "init.txt", 1, "bandHeight 479");
+             setLine(a / "init.txt", 2, "panelWidth 160");
+         },
          "assets/init.txt line 1: bandHeight 479 and panelWidth 160 leave 480 x 1 pixels for the "
          "map, under one pixel a tile for the " +
              firstFloor()},
-        {"stat-letter", [](const fs::path& a) { edit(a / "stats.txt", "6 5 6 9 1", "6 5 6 9a 1"); },
+        {"stat-letter", [](const fs::path& a) { setLine(a / "stats.txt", 2, "6 5 6 9a 1"); },
          "assets/stats.txt line 2: '9a'" + NOT_WHOLE},
-        {"stat-100", [](const fs::path& a) { edit(a / "stats.txt", "6 5 6 9 1", "6 5 100 9 1"); },
+        {"stat-100", [](const fs::path& a) { setLine(a / "stats.txt", 2, "6 5 100 9 1"); },
          "assets/stats.txt line 2: accuracy 100: statistics are 1 to 99"},
-        {"stat-0", [](const fs::path& a) { edit(a / "stats.txt", "6 5 6 9 1", "0 5 6 9 1"); },
+        {"stat-0", [](const fs::path& a) { setLine(a / "stats.txt", 2, "0 5 6 9 1"); },
          "assets/stats.txt line 2: speed 0: statistics are 1 to 99"},
-        {"weapon-5", [](const fs::path& a) { edit(a / "stats.txt", "6 5 6 9 1", "6 5 6 9 5"); },
+        {"weapon-5", [](const fs::path& a) { setLine(a / "stats.txt", 2, "6 5 6 9 5"); },
          "assets/stats.txt line 2: weapon kind 5: kinds are 0 to 2"},
-        {"stat-missing", [](const fs::path& a) { edit(a / "stats.txt", "6 5 6 9 1", "6 5 6 9"); },
+        {"stat-missing", [](const fs::path& a) { setLine(a / "stats.txt", 2, "6 5 6 9"); },
          "assets/stats.txt line 2: an entry is five numbers (speed, dodge, accuracy, strength, "
          "weapon kind), the line has 4"},
         {"three-entries", [](const fs::path& a) { dropLastLine(a / "stats.txt"); },

@@ -292,7 +292,12 @@ TEST(Floortool, HoldsACampaignToTheShippedDesignRulesUnlessItIsAMod) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
         const fs::path dir = campaignDir("rules", c.floors);
-        const std::string args = (dir / "campaign.txt").string() + " " + gamePath("init.txt");
+        // The tile rule's figures come from these settings, not the shipped ones.
+        writeFile(dir / "init.txt", "bandHeight 20\npanelWidth 160\nrosterTop 0\n"
+                                    "rosterRowHeight 110\ntickMs 120\nhighlightColor 40 84 150\n"
+                                    "shotShowTicks 8\n");
+        const std::string args =
+            (dir / "campaign.txt").string() + " " + (dir / "init.txt").string();
         ToolRun run = runFloortool("check " + args, dir);
         EXPECT_EQ(run.status, c.error.empty() ? 0 : 1);
         EXPECT_EQ(run.errors, c.error.empty() ? "" : "floortool: " + c.error + lift);
