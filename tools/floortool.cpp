@@ -87,14 +87,21 @@ struct Options {
 };
 
 // From that floor on; a floor the list does not name yet is tried on its own.
-void startAt(const std::string& first, std::vector<std::string>& files) {
+bool startAt(const std::string& first, std::vector<std::string>& files) {
     if (first.empty())
-        return;
-    const auto at = std::find(files.begin(), files.end(), first + ".floor");
+        return true;
+    const std::string file = first + ".floor";
+    std::vector<std::string> alone;
+    std::string why;
+    // The same rule as for the list's own lines: a plain name beside the list.
+    if (!parseCampaignList(file, alone, why))
+        return complain("--from " + first, ": not a floor file's name");
+    const auto at = std::find(files.begin(), files.end(), file);
     if (at == files.end())
-        files = {first + ".floor"};
+        files = alone;
     else
         files.erase(files.begin(), at);
+    return true;
 }
 
 bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const Options& options,
@@ -105,7 +112,8 @@ bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const O
         return complain(list.string(), ": cannot be read");
     if (!parseCampaignList(text, files, why))
         return complain(list.string() + ": ", why);
-    startAt(options.firstFloor, files);
+    if (!startAt(options.firstFloor, files))
+        return false;
     std::vector<FloorPlan> plans;
     std::vector<NamedFloor> named;
     for (const std::string& file : files) {
