@@ -111,9 +111,31 @@ bool settingsForm(const std::string& path, const std::vector<Line>& lines, Probl
     return true;
 }
 
+std::string wide(int64_t n) {
+    return std::to_string(n);
+}
+
+// The map area the band and panel leave must hold every floor.
+void checkMapArea(const std::string& path, const std::vector<Line>& lines, const SettingsRecords& r,
+                  const std::vector<FloorSize>& floors, Problems& problems) {
+    for (const FloorSize& f : floors) {
+        // A floor too large for any settings is floortool's to report.
+        if (f.width > MAP_SIDE_MAX ||
+            !tilesUnderOnePixel(f.width, f.height, r.panelWidth, r.bandHeight))
+            continue;
+        const int64_t across = int64_t{SCREEN_WIDTH} - r.panelWidth;
+        const int64_t down = int64_t{SCREEN_HEIGHT} - r.bandHeight;
+        const size_t record = across / f.width < 1 ? 1 : 0;
+        problems.push_back(at(path, lines[record].number) + "bandHeight " + text(r.bandHeight) +
+                           " and panelWidth " + text(r.panelWidth) + " leave " + wide(across) +
+                           " x " + wide(down) + " pixels for the map, under one pixel a tile for " +
+                           "the " + text(f.width) + " x " + text(f.height) + " cells of " + f.file);
+        return;
+    }
+}
+
 void settingsValues(const std::string& path, const std::vector<Line>& lines,
-                    const SettingsRecords& r, const std::vector<std::string>& floorNames,
-                    const std::vector<int32_t>& floorSides, Problems& problems) {
+                    const SettingsRecords& r, Problems& problems) {
     const auto line = [&](int32_t record) { return at(path, lines[record].number); };
     if (r.tickMs <= 0)
         problems.push_back(line(4) + "tickMs " + text(r.tickMs) +
@@ -124,26 +146,10 @@ void settingsValues(const std::string& path, const std::vector<Line>& lines,
                                " is outside 0-255");
             break;
         }
-    for (int32_t record : {0, 1}) {
-        const int32_t value = record == 0 ? r.bandHeight : r.panelWidth;
-        if (value < 0)
-            problems.push_back(line(record) + SETTINGS_FORMS[record].label + " " + text(value) +
-                               " is below 0");
-    }
-    for (size_t i = 0; i < floorSides.size(); ++i) {
-        const int32_t side = floorSides[i];
-        const MapGrid grid{side, side, std::vector<int32_t>(static_cast<size_t>(side) * side, 0)};
-        if (side <= 0 || checkMap(grid, r.panelWidth, r.bandHeight).empty())
-            continue;
-        const bool across = (int64_t{SCREEN_WIDTH} - r.panelWidth) / side < 1;
-        problems.push_back(line(across ? 1 : 0) + "bandHeight " + text(r.bandHeight) +
-                           " and panelWidth " + text(r.panelWidth) + " leave " +
-                           text(SCREEN_WIDTH - r.panelWidth) + " x " +
-                           text(SCREEN_HEIGHT - r.bandHeight) + " pixels for the map, under one " +
-                           "pixel a tile for the " + text(side) + " x " + text(side) +
-                           " cells of " + floorNames[i]);
-        return;
-    }
+    if (r.bandHeight < 0)
+        problems.push_back(line(0) + "bandHeight " + text(r.bandHeight) + " is below 0");
+    if (r.panelWidth < 0)
+        problems.push_back(line(1) + "panelWidth " + text(r.panelWidth) + " is below 0");
 }
 
 // --- stats.txt
@@ -210,8 +216,8 @@ void statsValues(const std::string& path, const std::vector<Line>& lines,
 
 } // namespace
 
-void checkSettingsFile(const std::string& path, const std::vector<std::string>& floorNames,
-                       const std::vector<int32_t>& floorSides, Problems& problems) {
+void checkSettingsFile(const std::string& path, const std::vector<FloorSize>& floors,
+                       Problems& problems) {
     std::vector<Line> lines;
     SettingsRecords records;
     if (!wordLines(path, lines) || !parseSettingsFile(path.c_str(), records)) {
@@ -225,7 +231,8 @@ void checkSettingsFile(const std::string& path, const std::vector<std::string>& 
                            " of its records");
         return;
     }
-    settingsValues(path, lines, records, floorNames, floorSides, problems);
+    settingsValues(path, lines, records, problems);
+    checkMapArea(path, lines, records, floors, problems);
 }
 
 void checkSquadStatsFile(const std::string& path, Problems& problems) {

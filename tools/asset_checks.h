@@ -19,11 +19,17 @@ constexpr int32_t PAGE_ROW_LENGTH_MAX = 79;
 constexpr int32_t STAT_MIN = 1;
 constexpr int32_t STAT_MAX = 99;
 
+struct FloorSize {
+    std::string file;
+    int32_t width;
+    int32_t height;
+};
+
 // init.txt: seven well-formed records in order, a tick above 0, colour
-// components 0-255, and band and panel that leave every floor of floorSides
-// (named by floorNames) tiles of at least one pixel.
-void checkSettingsFile(const std::string& path, const std::vector<std::string>& floorNames,
-                       const std::vector<int32_t>& floorSides, Problems& problems);
+// components 0-255, and band and panel that leave every one of the floors
+// tiles of at least one pixel.
+void checkSettingsFile(const std::string& path, const std::vector<FloorSize>& floors,
+                       Problems& problems);
 // stats.txt: four entries of five whole numbers, statistics 1-99, weapon kinds 0-2.
 void checkSquadStatsFile(const std::string& path, Problems& problems);
 // story.txt, endgame.txt: rows that fit the page.

@@ -26,21 +26,20 @@ std::string readWhole(const fs::path& path) {
     return all.str();
 }
 
-// The sides of the floors that read; floortool reports those that do not.
-void floorSides(const fs::path& assets, std::vector<std::string>& names,
-                std::vector<int32_t>& sides) {
+// The sizes of the floors that read; floortool reports those that do not.
+std::vector<FloorSize> floorSizes(const fs::path& assets) {
+    std::vector<FloorSize> sizes;
     const fs::path list = assets / "floors" / "campaign.txt";
     std::vector<std::string> files;
     std::string why;
     if (!parseCampaignList(readWhole(list), files, why))
-        return;
+        return sizes;
     for (const std::string& file : files) {
         TextFloor floor;
-        if (parseTextFloor(readWhole(list.parent_path() / file), floor, why)) {
-            names.push_back(file);
-            sides.push_back(floor.grid.width);
-        }
+        if (parseTextFloor(readWhole(list.parent_path() / file), floor, why))
+            sizes.push_back({file, floor.grid.width, floor.grid.height});
     }
+    return sizes;
 }
 
 } // namespace
@@ -53,10 +52,7 @@ int main(int argc, char** argv) {
     const fs::path assets = argv[1];
     Problems problems;
     checkPictures(assets / "pictures", fs::path(argv[2]), problems);
-    std::vector<std::string> names;
-    std::vector<int32_t> sides;
-    floorSides(assets, names, sides);
-    checkSettingsFile((assets / "init.txt").string(), names, sides, problems);
+    checkSettingsFile((assets / "init.txt").string(), floorSizes(assets), problems);
     checkSquadStatsFile((assets / "stats.txt").string(), problems);
     checkTextPage((assets / "texts" / "story.txt").string(), problems);
     checkTextPage((assets / "texts" / "endgame.txt").string(), problems);

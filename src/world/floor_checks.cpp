@@ -20,13 +20,6 @@ std::string checkSize(const MapGrid& grid) {
     return "";
 }
 
-// Computed wide: the settings come from a file and may be anything.
-bool tilesUnderOnePixel(const MapGrid& grid, int32_t panel, int32_t band) {
-    const int64_t across = (int64_t{SCREEN_WIDTH} - panel) / grid.width;
-    const int64_t down = (int64_t{SCREEN_HEIGHT} - band) / grid.height;
-    return across < 1 || down < 1 || grid.width > MAP_SIDE_MAX;
-}
-
 std::string checkCodes(const MapGrid& grid) {
     for (int32_t y = 0; y < grid.height; ++y)
         for (int32_t x = 0; x < grid.width; ++x) {
@@ -97,9 +90,18 @@ std::string cellPosition(int32_t column, int32_t row) {
     return "(column " + text(column) + ", row " + text(row) + ")";
 }
 
+// Computed wide: the settings come from a file and may be anything.
+bool tilesUnderOnePixel(int32_t width, int32_t height, int32_t panel, int32_t band) {
+    if (width <= 0 || height <= 0)
+        return false;
+    const int64_t across = (int64_t{SCREEN_WIDTH} - panel) / width;
+    const int64_t down = (int64_t{SCREEN_HEIGHT} - band) / height;
+    return across < 1 || down < 1 || width > MAP_SIDE_MAX;
+}
+
 std::string checkMap(const MapGrid& grid, int32_t panel, int32_t band) {
     std::string why = checkSize(grid);
-    if (why.empty() && tilesUnderOnePixel(grid, panel, band))
+    if (why.empty() && tilesUnderOnePixel(grid.width, grid.height, panel, band))
         why = "is too large: " + text(grid.width) + " cells across leave a tile under one pixel";
     if (why.empty())
         why = checkCodes(grid);

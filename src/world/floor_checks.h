@@ -19,6 +19,10 @@ constexpr int32_t MAP_SIDE_MAX = SCREEN_HEIGHT;
 std::string checkFloor(const FloorPlan& plan, const MapGrid& grid, int32_t panelWidth,
                        int32_t bandHeight);
 
+// True when a map of this size leaves a tile under one pixel with these
+// settings (or is wider than MAP_SIDE_MAX); false for a size that is no size.
+bool tilesUnderOnePixel(int32_t width, int32_t height, int32_t panelWidth, int32_t bandHeight);
+
 // The part of checkFloor that looks at the map alone.
 std::string checkMap(const MapGrid& grid, int32_t panelWidth, int32_t bandHeight);
 
