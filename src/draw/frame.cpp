@@ -6,6 +6,7 @@
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
 #include "draw/cursor_feedback.h"
+#include "draw/notice_line.h"
 #include "draw/pictures.h"
 #include "draw/side_panel.h"
 #include "draw/sprite.h"
@@ -67,7 +68,7 @@ void drawUnits() {
 
 // Shown whatever the turn, over the unit shot last, until the display ends.
 void drawDamageNumber() {
-    if (shotTimer <= 0 || shotTarget < 0 || shotTarget >= unitCount)
+    if (!shotOnDisplay())
         return;
     const Unit& target = units[shotTarget];
     textprintf_centre(backBuffer, font, cellLeft(target.x) + tileWidth() / 2,

@@ -4,16 +4,14 @@
 
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
+#include "draw/notice_line.h"
 #include "draw/pictures.h"
+#include "draw/squad_names.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
 namespace {
-const char squadNames[SQUAD_MAX][25] = {"Darvik", "Tull", "Bexo", "Orrin"};
-
 constexpr const char* TITLE = "Vellmora";
-// Short enough for the narrowest panel the layout is meant for, 160 pixels.
-constexpr const char* NOTICE = "R-click: end turn";
 
 constexpr int32_t TEXT_MARGIN = 2;
 constexpr int32_t STAT_SCALE_POINTS = 10; // the outline of every bar but health
@@ -109,8 +107,7 @@ void drawBelowRoster(int32_t top) {
     rectfill(backBuffer, 0, top, panelWidth - 1, SCREEN_BOTTOM, pixelOf(LIGHT_GREY));
     textprintf_centre(backBuffer, font, panelWidth / 2, top + TITLE_OFFSET, pixelOf(WHITE), "%s",
                       TITLE);
-    textprintf_centre(backBuffer, font, panelWidth / 2, top + NOTICE_OFFSET, pixelOf(WHITE), "%s",
-                      NOTICE);
+    drawNoticeLine(top + NOTICE_OFFSET);
 }
 
 int32_t enemyAt(int32_t x, int32_t y) {
