@@ -16,13 +16,13 @@ bool insideMapArea(int32_t pointerX, int32_t pointerY) {
 }
 } // namespace
 
-PointerCell pointerCell(int32_t pointerX, int32_t pointerY) {
+HoveredCell hoveredCell(int32_t pointerX, int32_t pointerY) {
     const int32_t width = tileWidth();
     const int32_t height = tileHeight();
     // A map too large for the screen has tiles of size 0 and no cell under any pixel.
     if (width <= 0 || height <= 0 || !insideMapArea(pointerX, pointerY))
-        return PointerCell{0, 0, false};
-    const int32_t x = (pointerX - panelWidth) / width;
-    const int32_t y = pointerY / height;
-    return PointerCell{x, y, insideMap(x, y)};
+        return HoveredCell{0, 0, false};
+    const int32_t hoverX = (pointerX - panelWidth) / width;
+    const int32_t hoverY = pointerY / height;
+    return HoveredCell{hoverX, hoverY, insideMap(hoverX, hoverY)};
 }

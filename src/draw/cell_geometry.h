@@ -6,12 +6,13 @@
 int32_t cellLeft(int32_t x);
 int32_t cellTop(int32_t y);
 
-struct PointerCell {
-    int32_t x;
-    int32_t y;
+// The cell under the pointer.
+struct HoveredCell {
+    int32_t hoverX;
+    int32_t hoverY;
     // False over the panel, the band, and the strips right of and below the last
-    // cell that the tile divisions leave over: then x and y name no cell.
+    // cell that the tile divisions leave over: then hoverX and hoverY name no cell.
     bool onGrid;
 };
 
-PointerCell pointerCell(int32_t pointerX, int32_t pointerY);
+HoveredCell hoveredCell(int32_t pointerX, int32_t pointerY);

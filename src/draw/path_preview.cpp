@@ -31,7 +31,7 @@ class LiftedMark {
 
 struct Route {
     bool found;
-    int32_t steps;
+    int32_t pathSteps;
 };
 
 int32_t stepsFromBest() {
@@ -43,10 +43,10 @@ int32_t stepsFromBest() {
 
 // Searched from the hovered cell to the unit, with the same rules a move walks by.
 // Both ends are freed first: the unit's own mark would refuse the goal.
-Route routeToUnit(const Unit& unit, int32_t x, int32_t y) {
-    const LiftedMark hovered(cellIndex(x, y));
+Route routeToUnit(const Unit& unit, int32_t hoverX, int32_t hoverY) {
+    const LiftedMark hovered(cellIndex(hoverX, hoverY));
     const LiftedMark own(cellIndex(unit.x, unit.y));
-    if (!pathSearch.findPath(x, y, unit.x, unit.y))
+    if (!pathSearch.findPath(hoverX, hoverY, unit.x, unit.y))
         return Route{false, 0};
     return Route{true, stepsFromBest()};
 }
@@ -60,13 +60,13 @@ void drawFrameAround(int32_t left, int32_t top, Rgb colour) {
 }
 } // namespace
 
-void drawPathPreview(int32_t x, int32_t y) {
+void drawPathPreview(int32_t hoverX, int32_t hoverY) {
     const Unit& unit = currentUnit();
-    const Route route = routeToUnit(unit, x, y);
-    const bool reachable = route.found && route.steps <= unit.actionPoints;
-    const int32_t left = cellLeft(x);
-    const int32_t top = cellTop(y);
+    const Route route = routeToUnit(unit, hoverX, hoverY);
+    const bool reachable = route.found && route.pathSteps <= unit.actionPoints;
+    const int32_t left = cellLeft(hoverX);
+    const int32_t top = cellTop(hoverY);
     textprintf_centre(backBuffer, font, left + tileWidth() / 2, top + tileHeight() / 2,
-                      pixelOf(WHITE), "%d", route.steps);
+                      pixelOf(WHITE), "%d", route.pathSteps);
     drawFrameAround(left, top, reachable ? GREEN : RED);
 }

@@ -131,10 +131,11 @@ void drawEnemyHealthBar(const Unit& enemy) {
 }
 
 void drawHoveredEnemy(int32_t pointerX, int32_t pointerY) {
-    const PointerCell cell = pointerCell(pointerX, pointerY);
-    if (turnState != TURN_AWAIT_PLAYER || !cell.onGrid || occupancy[cellIndex(cell.x, cell.y)] != 1)
+    const HoveredCell hover = hoveredCell(pointerX, pointerY);
+    if (turnState != TURN_AWAIT_PLAYER || !hover.onGrid ||
+        occupancy[cellIndex(hover.hoverX, hover.hoverY)] != 1)
         return;
-    const int32_t enemy = enemyAt(cell.x, cell.y);
+    const int32_t enemy = enemyAt(hover.hoverX, hover.hoverY);
     if (enemy != NO_UNIT)
         drawEnemyHealthBar(units[enemy]);
 }
