@@ -17,6 +17,7 @@
 
 namespace {
 FramePresenter presenter = nullptr;
+PointerReader pointerReader = nullptr;
 
 void letTurnLogicAct() {
     bool fired = false;
@@ -94,7 +95,8 @@ void drawFrame(int32_t mouseX, int32_t mouseY) {
     passOverDeadUnit();
     blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
     drawUnits();
-    drawSidePanel(mouseX, mouseY);
+    const ScreenPoint live = pointerReader ? pointerReader() : ScreenPoint{mouseX, mouseY};
+    drawSidePanel(live.x, live.y);
     drawCursorFeedback(mouseX, mouseY);
     drawDamageNumber();
     // Last, over units, pointer and number: a medkit stays visible wherever it lies.
@@ -105,4 +107,8 @@ void drawFrame(int32_t mouseX, int32_t mouseY) {
 
 void setFramePresenter(FramePresenter framePresenter) {
     presenter = framePresenter;
+}
+
+void setPointerReader(PointerReader reader) {
+    pointerReader = reader;
 }
