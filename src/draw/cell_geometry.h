@@ -1,10 +1,17 @@
 // Where the cells of the floor lie on the screen, and which cell the pointer is over.
+// Computed wide: with extreme panel or band settings a tile, or the origin of a
+// cell, lies beyond what 32 bits hold.
 #pragma once
 
 #include <cstdint>
 
-int32_t cellLeft(int32_t x);
-int32_t cellTop(int32_t y);
+// (640 - panelWidth) / mapWidth and (480 - bandHeight) / mapHeight, truncating; 0
+// without a map.
+int64_t tileWidthWide();
+int64_t tileHeightWide();
+
+int64_t cellLeft(int32_t x);
+int64_t cellTop(int32_t y);
 
 // The cell under the pointer.
 struct HoveredCell {
