@@ -54,7 +54,7 @@ void drawUnit(const Unit& unit, bool current) {
     if (current)
         drawHighlight(left, top);
     const Rect source{0, 0, playerBmp->w, playerBmp->h};
-    Rect destination;
+    Rect destination{};
     if (exactRect(left, top, tileWidthWide(), tileHeightWide(), destination))
         drawSprite(unit.side == SIDE_SQUAD ? playerBmp : player2Bmp, backBuffer, &source,
                    &destination);
@@ -82,7 +82,7 @@ void drawDamageNumber() {
 
 void drawMedkits() {
     const Rect source{0, 0, medkitBmp->w, medkitBmp->h};
-    Rect destination;
+    Rect destination{};
     for (int32_t i = 0; i < medkitCount; ++i) {
         if (medkits[i].active == 1 &&
             exactRect(cellLeft(medkits[i].x) + 1, cellTop(medkits[i].y) + 1, tileWidthWide(),

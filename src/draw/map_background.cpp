@@ -44,7 +44,7 @@ TilePicture pictureFor(int32_t code) {
 void drawMapBackground() {
     clear_to_color(mapBackground, pixelOf(BLACK));
     Rect source{0, 0, 0, 0};
-    Rect destination;
+    Rect destination{};
     for (int32_t x = 0; x < mapWidth; ++x) {
         for (int32_t y = 0; y < mapHeight; ++y) {
             const TilePicture tile = pictureFor(mapCells[cellIndex(x, y)]);

@@ -4,5 +4,5 @@
 #include "world/game_state.h"
 
 inline constexpr char squadNames[SQUAD_MAX][25] = {"Darvik", "Tull", "Bexo", "Orrin"};
-// Enemies share one name: the squad never learns theirs.
+// Every enemy goes by the same name.
 inline constexpr const char* ENEMY_NAME = "Guard";
