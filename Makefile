@@ -9,7 +9,7 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = settings_file floor_loading squad_stats text_page
+FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
 SOAK_PASSES ?= 1000000
 
 .PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean

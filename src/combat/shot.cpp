@@ -66,6 +66,7 @@ int32_t rollDamage(const Unit& shooter, const Unit&) {
 void fireShot(Unit& shooter, Unit& target) {
     shotTimer = shotShowTicks;
     shotTarget = unitIndexOf(target);
+    shotShooter = unitIndexOf(shooter);
     shotDamage = 0;
     playShotSound(shooter.weaponSound);
     if (rollHit(shooter, target)) {

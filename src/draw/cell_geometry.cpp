@@ -3,26 +3,36 @@
 #include "world/game_state.h"
 #include "world/settings.h"
 
-int32_t cellLeft(int32_t x) {
-    return panelWidth + x * tileWidth();
+int64_t tileWidthWide() {
+    return mapWidth > 0 ? (int64_t{SCREEN_WIDTH} - panelWidth) / mapWidth : 0;
 }
-int32_t cellTop(int32_t y) {
-    return y * tileHeight();
+int64_t tileHeightWide() {
+    return mapHeight > 0 ? (int64_t{SCREEN_HEIGHT} - bandHeight) / mapHeight : 0;
+}
+
+int64_t cellLeft(int32_t x) {
+    return panelWidth + x * tileWidthWide();
+}
+int64_t cellTop(int32_t y) {
+    return y * tileHeightWide();
 }
 
 namespace {
 bool insideMapArea(int32_t pointerX, int32_t pointerY) {
-    return pointerX > panelWidth && pointerY >= 0 && pointerY < SCREEN_HEIGHT - bandHeight;
+    return pointerX > panelWidth && pointerY >= 0 &&
+           pointerY < int64_t{SCREEN_HEIGHT} - bandHeight;
 }
 } // namespace
 
-PointerCell pointerCell(int32_t pointerX, int32_t pointerY) {
-    const int32_t width = tileWidth();
-    const int32_t height = tileHeight();
+HoveredCell hoveredCell(int32_t pointerX, int32_t pointerY) {
+    const int64_t width = tileWidthWide();
+    const int64_t height = tileHeightWide();
     // A map too large for the screen has tiles of size 0 and no cell under any pixel.
     if (width <= 0 || height <= 0 || !insideMapArea(pointerX, pointerY))
-        return PointerCell{0, 0, false};
-    const int32_t x = (pointerX - panelWidth) / width;
-    const int32_t y = pointerY / height;
-    return PointerCell{x, y, insideMap(x, y)};
+        return HoveredCell{0, 0, false};
+    const int64_t hoverX = (int64_t{pointerX} - panelWidth) / width;
+    const int64_t hoverY = pointerY / height;
+    if (hoverX >= mapWidth || hoverY >= mapHeight)
+        return HoveredCell{0, 0, false};
+    return HoveredCell{static_cast<int32_t>(hoverX), static_cast<int32_t>(hoverY), true};
 }

@@ -1,17 +1,25 @@
 // Where the cells of the floor lie on the screen, and which cell the pointer is over.
+// Computed wide: with extreme panel or band settings a tile, or the origin of a
+// cell, lies beyond what 32 bits hold.
 #pragma once
 
 #include <cstdint>
 
-int32_t cellLeft(int32_t x);
-int32_t cellTop(int32_t y);
+// (640 - panelWidth) / mapWidth and (480 - bandHeight) / mapHeight, truncating; 0
+// without a map.
+int64_t tileWidthWide();
+int64_t tileHeightWide();
 
-struct PointerCell {
-    int32_t x;
-    int32_t y;
+int64_t cellLeft(int32_t x);
+int64_t cellTop(int32_t y);
+
+// The cell under the pointer.
+struct HoveredCell {
+    int32_t hoverX;
+    int32_t hoverY;
     // False over the panel, the band, and the strips right of and below the last
-    // cell that the tile divisions leave over: then x and y name no cell.
+    // cell that the tile divisions leave over: then hoverX and hoverY name no cell.
     bool onGrid;
 };
 
-PointerCell pointerCell(int32_t pointerX, int32_t pointerY);
+HoveredCell hoveredCell(int32_t pointerX, int32_t pointerY);

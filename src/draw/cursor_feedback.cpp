@@ -20,34 +20,34 @@ void drawPointer(BITMAP* picture, int32_t pointerX, int32_t pointerY) {
     drawSprite(picture, backBuffer, &source, &destination);
 }
 
-bool inSight(const PointerCell& cell) {
+bool inSight(const HoveredCell& hover) {
     const Unit& unit = currentUnit();
-    return sightTest(pathSearch, Cell{unit.x, unit.y}, Cell{cell.x, cell.y});
+    return sightTest(pathSearch, Cell{unit.x, unit.y}, Cell{hover.hoverX, hover.hoverY});
 }
 
 // Null when the cell gets the path preview instead of a picture. Cover is no
 // wall here: the search decides whether it can be walked.
-BITMAP* pointerPictureFor(const PointerCell& cell) {
-    const int32_t index = cellIndex(cell.x, cell.y);
+BITMAP* pointerPictureFor(const HoveredCell& hover) {
+    const int32_t index = cellIndex(hover.hoverX, hover.hoverY);
     const int32_t code = mapCells[index];
     if (code == CELL_WALL)
         return nowalkBmp;
     // Units may share the exit, so an occupied exit is still somewhere to walk.
     if (occupancy[index] == 1 && code != CELL_EXIT)
-        return inSight(cell) ? targetBmp : nowalkBmp;
+        return inSight(hover) ? targetBmp : nowalkBmp;
     return nullptr;
 }
 } // namespace
 
 void drawCursorFeedback(int32_t pointerX, int32_t pointerY) {
-    const PointerCell cell = pointerCell(pointerX, pointerY);
-    if (turnState != TURN_AWAIT_PLAYER || !cell.onGrid) {
+    const HoveredCell hover = hoveredCell(pointerX, pointerY);
+    if (turnState != TURN_AWAIT_PLAYER || !hover.onGrid) {
         drawPointer(waitBmp, pointerX, pointerY);
         return;
     }
-    BITMAP* picture = pointerPictureFor(cell);
+    BITMAP* picture = pointerPictureFor(hover);
     if (picture)
         drawPointer(picture, pointerX, pointerY);
     else
-        drawPathPreview(cell.x, cell.y);
+        drawPathPreview(hover.hoverX, hover.hoverY);
 }

@@ -6,9 +6,11 @@
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
 #include "draw/cursor_feedback.h"
+#include "draw/notice_line.h"
 #include "draw/pictures.h"
 #include "draw/side_panel.h"
 #include "draw/sprite.h"
+#include "draw/wide_pixels.h"
 #include "path/movement_rules.h"
 #include "world/game_state.h"
 #include "world/settings.h"
@@ -16,6 +18,7 @@
 
 namespace {
 FramePresenter presenter = nullptr;
+PointerReader pointerReader = nullptr;
 
 void letTurnLogicAct() {
     bool fired = false;
@@ -35,24 +38,26 @@ void passOverDeadUnit() {
 }
 
 // The highlight lies under the sprite and shows through its transparent parts.
-void drawHighlight(int32_t left, int32_t top) {
-    const int32_t halfWidth = tileWidth() / 2;
-    const int32_t halfHeight = tileHeight() / 2;
-    const int32_t cx = left + halfWidth;
-    const int32_t cy = top + halfHeight;
-    rectfill(backBuffer, cx - halfWidth + 1, cy - halfHeight + 1, cx + halfWidth - 1,
-             cy + halfHeight, highlightColor);
+void drawHighlight(int64_t left, int64_t top) {
+    const int64_t halfWidth = tileWidthWide() / 2;
+    const int64_t halfHeight = tileHeightWide() / 2;
+    const int64_t cx = left + halfWidth;
+    const int64_t cy = top + halfHeight;
+    rectfill(backBuffer, onCanvas(cx - halfWidth + 1), onCanvas(cy - halfHeight + 1),
+             onCanvas(cx + halfWidth - 1), onCanvas(cy + halfHeight), highlightColor);
 }
 
 // Both pictures are read at the size of the squad's.
 void drawUnit(const Unit& unit, bool current) {
-    const int32_t left = cellLeft(unit.x);
-    const int32_t top = cellTop(unit.y);
+    const int64_t left = cellLeft(unit.x);
+    const int64_t top = cellTop(unit.y);
     if (current)
         drawHighlight(left, top);
     const Rect source{0, 0, playerBmp->w, playerBmp->h};
-    const Rect destination{left, top, tileWidth(), tileHeight()};
-    drawSprite(unit.side == SIDE_SQUAD ? playerBmp : player2Bmp, backBuffer, &source, &destination);
+    Rect destination{};
+    if (exactRect(left, top, tileWidthWide(), tileHeightWide(), destination))
+        drawSprite(unit.side == SIDE_SQUAD ? playerBmp : player2Bmp, backBuffer, &source,
+                   &destination);
 }
 
 void drawUnits() {
@@ -67,22 +72,22 @@ void drawUnits() {
 
 // Shown whatever the turn, over the unit shot last, until the display ends.
 void drawDamageNumber() {
-    if (shotTimer <= 0 || shotTarget < 0 || shotTarget >= unitCount)
+    if (!shotOnDisplay())
         return;
     const Unit& target = units[shotTarget];
-    textprintf_centre(backBuffer, font, cellLeft(target.x) + tileWidth() / 2,
-                      cellTop(target.y) + tileHeight() / 2, pixelOf(WHITE), "%d", shotDamage);
+    textprintf_centre(backBuffer, font, onCanvas(cellLeft(target.x) + tileWidthWide() / 2),
+                      onCanvas(cellTop(target.y) + tileHeightWide() / 2), pixelOf(WHITE), "%d",
+                      shotDamage);
 }
 
 void drawMedkits() {
     const Rect source{0, 0, medkitBmp->w, medkitBmp->h};
-    Rect destination{0, 0, tileWidth(), tileHeight()};
+    Rect destination{};
     for (int32_t i = 0; i < medkitCount; ++i) {
-        if (medkits[i].active != 1)
-            continue;
-        destination.x = cellLeft(medkits[i].x) + 1;
-        destination.y = cellTop(medkits[i].y) + 1;
-        drawSprite(medkitBmp, backBuffer, &source, &destination);
+        if (medkits[i].active == 1 &&
+            exactRect(cellLeft(medkits[i].x) + 1, cellTop(medkits[i].y) + 1, tileWidthWide(),
+                      tileHeightWide(), destination))
+            drawSprite(medkitBmp, backBuffer, &source, &destination);
     }
 }
 } // namespace
@@ -93,7 +98,8 @@ void drawFrame(int32_t mouseX, int32_t mouseY) {
     passOverDeadUnit();
     blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
     drawUnits();
-    drawSidePanel(mouseX, mouseY);
+    const ScreenPoint live = pointerReader ? pointerReader() : ScreenPoint{mouseX, mouseY};
+    drawSidePanel(live.x, live.y);
     drawCursorFeedback(mouseX, mouseY);
     drawDamageNumber();
     // Last, over units, pointer and number: a medkit stays visible wherever it lies.
@@ -104,4 +110,8 @@ void drawFrame(int32_t mouseX, int32_t mouseY) {
 
 void setFramePresenter(FramePresenter framePresenter) {
     presenter = framePresenter;
+}
+
+void setPointerReader(PointerReader reader) {
+    pointerReader = reader;
 }

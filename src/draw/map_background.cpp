@@ -6,6 +6,7 @@
 #include "draw/colours.h"
 #include "draw/pictures.h"
 #include "draw/sprite.h"
+#include "draw/wide_pixels.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -43,15 +44,14 @@ TilePicture pictureFor(int32_t code) {
 void drawMapBackground() {
     clear_to_color(mapBackground, pixelOf(BLACK));
     Rect source{0, 0, 0, 0};
-    Rect destination{0, 0, tileWidth(), tileHeight()};
+    Rect destination{};
     for (int32_t x = 0; x < mapWidth; ++x) {
         for (int32_t y = 0; y < mapHeight; ++y) {
             const TilePicture tile = pictureFor(mapCells[cellIndex(x, y)]);
-            if (!tile.picture)
-                continue;
             // One pixel in from the cell origin, so the panel border and row 0 stay clear.
-            destination.x = cellLeft(x) + 1;
-            destination.y = cellTop(y) + 1;
+            if (!tile.picture || !exactRect(cellLeft(x) + 1, cellTop(y) + 1, tileWidthWide(),
+                                            tileHeightWide(), destination))
+                continue;
             source.w = source.h = tile.sourceSize;
             drawSprite(tile.picture, mapBackground, &source, &destination);
         }

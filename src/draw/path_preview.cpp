@@ -5,6 +5,7 @@
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
 #include "draw/pictures.h"
+#include "draw/wide_pixels.h"
 #include "path/movement_rules.h"
 #include "world/game_state.h"
 #include "world/settings.h"
@@ -31,7 +32,7 @@ class LiftedMark {
 
 struct Route {
     bool found;
-    int32_t steps;
+    int32_t pathSteps;
 };
 
 int32_t stepsFromBest() {
@@ -43,30 +44,32 @@ int32_t stepsFromBest() {
 
 // Searched from the hovered cell to the unit, with the same rules a move walks by.
 // Both ends are freed first: the unit's own mark would refuse the goal.
-Route routeToUnit(const Unit& unit, int32_t x, int32_t y) {
-    const LiftedMark hovered(cellIndex(x, y));
+Route routeToUnit(const Unit& unit, int32_t hoverX, int32_t hoverY) {
+    const LiftedMark hovered(cellIndex(hoverX, hoverY));
     const LiftedMark own(cellIndex(unit.x, unit.y));
-    if (!pathSearch.findPath(x, y, unit.x, unit.y))
+    if (!pathSearch.findPath(hoverX, hoverY, unit.x, unit.y))
         return Route{false, 0};
     return Route{true, stepsFromBest()};
 }
 
-void drawFrameAround(int32_t left, int32_t top, Rgb colour) {
-    const int32_t width = tileWidth();
-    const int32_t height = tileHeight();
+void drawFrameAround(int64_t left, int64_t top, Rgb colour) {
+    const int64_t right = left + tileWidthWide();
+    const int64_t bottom = top + tileHeightWide();
     const int32_t pixel = pixelOf(colour);
-    rect(backBuffer, left + 1, top + 1, left + width - 1, top + height - 1, pixel);
-    rect(backBuffer, left + 2, top + 2, left + width - 2, top + height - 2, pixel);
+    rect(backBuffer, onCanvas(left + 1), onCanvas(top + 1), onCanvas(right - 1),
+         onCanvas(bottom - 1), pixel);
+    rect(backBuffer, onCanvas(left + 2), onCanvas(top + 2), onCanvas(right - 2),
+         onCanvas(bottom - 2), pixel);
 }
 } // namespace
 
-void drawPathPreview(int32_t x, int32_t y) {
+void drawPathPreview(int32_t hoverX, int32_t hoverY) {
     const Unit& unit = currentUnit();
-    const Route route = routeToUnit(unit, x, y);
-    const bool reachable = route.found && route.steps <= unit.actionPoints;
-    const int32_t left = cellLeft(x);
-    const int32_t top = cellTop(y);
-    textprintf_centre(backBuffer, font, left + tileWidth() / 2, top + tileHeight() / 2,
-                      pixelOf(WHITE), "%d", route.steps);
+    const Route route = routeToUnit(unit, hoverX, hoverY);
+    const bool reachable = route.found && route.pathSteps <= unit.actionPoints;
+    const int64_t left = cellLeft(hoverX);
+    const int64_t top = cellTop(hoverY);
+    textprintf_centre(backBuffer, font, onCanvas(left + tileWidthWide() / 2),
+                      onCanvas(top + tileHeightWide() / 2), pixelOf(WHITE), "%d", route.pathSteps);
     drawFrameAround(left, top, reachable ? GREEN : RED);
 }

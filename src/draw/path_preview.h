@@ -4,4 +4,4 @@
 
 #include <cstdint>
 
-void drawPathPreview(int32_t x, int32_t y);
+void drawPathPreview(int32_t hoverX, int32_t hoverY);

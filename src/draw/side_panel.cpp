@@ -2,18 +2,20 @@
 
 #include <allegro.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
+#include "draw/notice_line.h"
 #include "draw/pictures.h"
+#include "draw/squad_names.h"
+#include "draw/wide_pixels.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
 namespace {
-const char squadNames[SQUAD_MAX][25] = {"Darvik", "Tull", "Bexo", "Orrin"};
-
 constexpr const char* TITLE = "Vellmora";
-// Short enough for the narrowest panel the layout is meant for, 160 pixels.
-constexpr const char* NOTICE = "R-click: end turn";
 
 constexpr int32_t TEXT_MARGIN = 2;
 constexpr int32_t STAT_SCALE_POINTS = 10; // the outline of every bar but health
@@ -24,23 +26,28 @@ constexpr int32_t SCREEN_BOTTOM = SCREEN_HEIGHT - 1;
 
 // Text metrics of the font: T the line height, U the pixels of one statistic point.
 struct TextMetrics {
-    int32_t t;
-    int32_t u;
+    int64_t t;
+    int64_t u;
 };
 
 struct Stat {
     const char* label;
-    int32_t outlineRight;
-    int32_t fillRight;
+    int64_t outlineRight;
+    int64_t fillRight;
 };
 
+// The panel's right edge and its middle; wide, since panelWidth may be any value.
+int64_t panelRight() {
+    return int64_t{panelWidth} - 1;
+}
+
 void drawBand() {
-    rectfill(backBuffer, 0, SCREEN_HEIGHT - bandHeight + 1, SCREEN_RIGHT, SCREEN_BOTTOM,
-             pixelOf(DARK_GREY));
+    rectfill(backBuffer, 0, onCanvas(int64_t{SCREEN_HEIGHT} - bandHeight + 1), SCREEN_RIGHT,
+             SCREEN_BOTTOM, pixelOf(DARK_GREY));
 }
 
 void drawPanelBackground() {
-    rectfill(backBuffer, 0, 0, panelWidth - 1, SCREEN_BOTTOM, pixelOf(DARK_GREY));
+    rectfill(backBuffer, 0, 0, onCanvas(panelRight()), SCREEN_BOTTOM, pixelOf(DARK_GREY));
 }
 
 // The row of the soldier whose turn it is; none while an enemy acts. The rows are
@@ -48,20 +55,24 @@ void drawPanelBackground() {
 void drawHighlightRow(int32_t current) {
     if (units[current].side != SIDE_SQUAD)
         return;
-    const int32_t top = rosterRowHeight * current;
-    rectfill(backBuffer, 0, top, panelWidth - 1, top + rosterRowHeight - 2, highlightColor);
+    const int64_t top = int64_t{rosterRowHeight} * current;
+    rectfill(backBuffer, 0, onCanvas(top), onCanvas(panelRight()),
+             onCanvas(top + rosterRowHeight - 2), highlightColor);
 }
 
-void drawSeparator(int32_t entryTop) {
-    line(backBuffer, 0, entryTop - 1, panelWidth - 1, entryTop - 1, pixelOf(WHITE));
+void drawSeparator(int64_t entryTop) {
+    const int32_t y = onCanvas(entryTop - 1);
+    line(backBuffer, 0, y, onCanvas(panelRight()), y, pixelOf(WHITE));
 }
 
 // Values are not clamped: a fill may run past its outline or left of its start.
-int32_t drawStat(const Stat& stat, int32_t y, TextMetrics m) {
-    textprintf(backBuffer, font, TEXT_MARGIN, y + 2, pixelOf(WHITE), "%s", stat.label);
+int64_t drawStat(const Stat& stat, int64_t y, TextMetrics m) {
+    textprintf(backBuffer, font, TEXT_MARGIN, onCanvas(y + 2), pixelOf(WHITE), "%s", stat.label);
     y += m.t + 2;
-    rect(backBuffer, TEXT_MARGIN, y, stat.outlineRight, y + m.t / 2 + 1, pixelOf(RED));
-    rectfill(backBuffer, TEXT_MARGIN + 1, y + 1, stat.fillRight, y + m.t / 2, pixelOf(YELLOW));
+    rect(backBuffer, TEXT_MARGIN, onCanvas(y), onCanvas(stat.outlineRight),
+         onCanvas(y + m.t / 2 + 1), pixelOf(RED));
+    rectfill(backBuffer, TEXT_MARGIN + 1, onCanvas(y + 1), onCanvas(stat.fillRight),
+             onCanvas(y + m.t / 2), pixelOf(YELLOW));
     return y + m.t;
 }
 
@@ -75,9 +86,10 @@ Stat healthStat(const Unit& u, TextMetrics m) {
                 TEXT_MARGIN + (m.u / 2) * u.health - 1};
 }
 
-void drawEntryText(int32_t slot, int32_t y, TextMetrics m) {
+void drawEntryText(int32_t slot, int64_t y, TextMetrics m) {
     const Unit& u = units[slot];
-    textprintf(backBuffer, font, TEXT_MARGIN, y + 2, pixelOf(WHITE), "%s", squadNames[slot]);
+    textprintf(backBuffer, font, TEXT_MARGIN, onCanvas(y + 2), pixelOf(WHITE), "%s",
+               squadNames[slot]);
     y += 2 * m.t;
     y = drawStat(healthStat(u, m), y, m);
     y = drawStat(pointStat("Speed", u.speed, m), y, m);
@@ -87,9 +99,9 @@ void drawEntryText(int32_t slot, int32_t y, TextMetrics m) {
 }
 
 // Returns the top of the area below the roster.
-int32_t drawRoster(TextMetrics m) {
-    int32_t entryTop = rosterTop;
-    int32_t y = rosterTop;
+int64_t drawRoster(TextMetrics m) {
+    int64_t entryTop = rosterTop;
+    int64_t y = rosterTop;
     for (int32_t slot = 0; slot < squadSize; ++slot) {
         drawSeparator(entryTop);
         entryTop += rosterRowHeight;
@@ -102,15 +114,16 @@ int32_t drawRoster(TextMetrics m) {
 }
 
 void drawBorder() {
-    line(backBuffer, panelWidth, 0, panelWidth, SCREEN_BOTTOM, pixelOf(WHITE));
+    const int32_t x = onCanvas(panelWidth);
+    line(backBuffer, x, 0, x, SCREEN_BOTTOM, pixelOf(WHITE));
 }
 
-void drawBelowRoster(int32_t top) {
-    rectfill(backBuffer, 0, top, panelWidth - 1, SCREEN_BOTTOM, pixelOf(LIGHT_GREY));
-    textprintf_centre(backBuffer, font, panelWidth / 2, top + TITLE_OFFSET, pixelOf(WHITE), "%s",
-                      TITLE);
-    textprintf_centre(backBuffer, font, panelWidth / 2, top + NOTICE_OFFSET, pixelOf(WHITE), "%s",
-                      NOTICE);
+void drawBelowRoster(int64_t top) {
+    rectfill(backBuffer, 0, onCanvas(top), onCanvas(panelRight()), SCREEN_BOTTOM,
+             pixelOf(LIGHT_GREY));
+    textprintf_centre(backBuffer, font, panelWidth / 2, onCanvas(top + TITLE_OFFSET),
+                      pixelOf(WHITE), "%s", TITLE);
+    drawNoticeLine(onCanvas(top + NOTICE_OFFSET));
 }
 
 int32_t enemyAt(int32_t x, int32_t y) {
@@ -122,22 +135,34 @@ int32_t enemyAt(int32_t x, int32_t y) {
     return NO_UNIT;
 }
 
+// The share of the tile is truncated toward zero as a whole number of pixels, and
+// held to the canvas while still floating, so no health overflows the conversion.
+int32_t barRight(int64_t left, int64_t width, float share) {
+    const double reach = std::trunc(static_cast<double>(width - 3) * static_cast<double>(share));
+    const double right = static_cast<double>(left) + reach;
+    if (!(right > -CANVAS_REACH)) // a share that is no number too
+        return onCanvas(-CANVAS_REACH);
+    return onCanvas(static_cast<int64_t>(std::min(right, static_cast<double>(CANVAS_REACH))));
+}
+
 // Drawn inside the bottom of the enemy's own tile.
 void drawEnemyHealthBar(const Unit& enemy) {
-    const int32_t width = tileWidth();
-    const int32_t left = cellLeft(enemy.x);
-    const int32_t below = cellTop(enemy.y + 1);
+    const int64_t width = tileWidthWide();
+    const int64_t left = cellLeft(enemy.x);
+    const int64_t below = cellTop(enemy.y + 1);
     const float share = static_cast<float>(enemy.health) / static_cast<float>(enemy.maxHealth);
-    const int32_t right = left + static_cast<int32_t>((width - 3) * static_cast<double>(share));
-    rect(backBuffer, left + 2, below - 2, left + width - 2, below - 5, pixelOf(WHITE));
-    rect(backBuffer, left + 3, below - 3, right, below - 4, pixelOf(RED));
+    rect(backBuffer, onCanvas(left + 2), onCanvas(below - 2), onCanvas(left + width - 2),
+         onCanvas(below - 5), pixelOf(WHITE));
+    rect(backBuffer, onCanvas(left + 3), onCanvas(below - 3), barRight(left, width, share),
+         onCanvas(below - 4), pixelOf(RED));
 }
 
 void drawHoveredEnemy(int32_t pointerX, int32_t pointerY) {
-    const PointerCell cell = pointerCell(pointerX, pointerY);
-    if (turnState != TURN_AWAIT_PLAYER || !cell.onGrid || occupancy[cellIndex(cell.x, cell.y)] != 1)
+    const HoveredCell hover = hoveredCell(pointerX, pointerY);
+    if (turnState != TURN_AWAIT_PLAYER || !hover.onGrid ||
+        occupancy[cellIndex(hover.hoverX, hover.hoverY)] != 1)
         return;
-    const int32_t enemy = enemyAt(cell.x, cell.y);
+    const int32_t enemy = enemyAt(hover.hoverX, hover.hoverY);
     if (enemy != NO_UNIT)
         drawEnemyHealthBar(units[enemy]);
 }
@@ -150,7 +175,7 @@ void drawSidePanel(int32_t pointerX, int32_t pointerY) {
     drawHighlightRow(current);
     const int32_t t = text_height(font);
     const TextMetrics metrics{t, t - 2};
-    const int32_t belowRoster = drawRoster(metrics);
+    const int64_t belowRoster = drawRoster(metrics);
     drawBorder();
     drawBelowRoster(belowRoster);
     drawHoveredEnemy(pointerX, pointerY);

@@ -3,5 +3,6 @@
 
 #include <cstdint>
 
-// The pointer is handed in by the caller; the panel reads no input itself.
+// The pointer is handed in by the caller (the live one, not the pass's); the
+// panel reads no input itself.
 void drawSidePanel(int32_t pointerX, int32_t pointerY);

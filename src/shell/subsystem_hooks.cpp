@@ -15,10 +15,14 @@ void playShotSound(int32_t weaponSound) {
 void presentFrame(BITMAP* frame) {
     platform.present(frame);
 }
+ScreenPoint livePointer() {
+    return ScreenPoint{platform.mouseX(), platform.mouseY()};
+}
 } // namespace
 
 void connectSubsystems() {
     setShotSoundPlayer(playShotSound);
     setFramePresenter(presentFrame);
+    setPointerReader(livePointer);
     setMapRedrawHook(drawMapBackground);
 }

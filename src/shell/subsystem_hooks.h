@@ -1,5 +1,6 @@
-// Connects the library-free subsystems to the machine: shot sounds and frames
-// go through the platform table, floor loads redraw the map background.
+// Connects the library-free subsystems to the machine: shot sounds, frames and
+// the live pointer go through the platform table, floor loads redraw the map
+// background.
 #pragma once
 
 void connectSubsystems();

@@ -21,6 +21,7 @@ int32_t turnState = TURN_NEXT;
 std::atomic<bool> tickPending{false};
 int32_t shotTimer = 0;
 int32_t shotTarget = NO_UNIT;
+int32_t shotShooter = NO_UNIT;
 int32_t shotDamage = 0;
 
 std::vector<Medkit> medkits;

@@ -89,6 +89,7 @@ extern int32_t turnState;
 extern std::atomic<bool> tickPending; // one byte, raised by the timer thread
 extern int32_t shotTimer;
 extern int32_t shotTarget; // index into units of the unit shot last; NO_UNIT before any shot
+extern int32_t shotShooter; // index into units of the unit that fired it; NO_UNIT before any shot
 extern int32_t shotDamage;
 
 extern std::vector<Medkit> medkits;

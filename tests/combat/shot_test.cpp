@@ -192,6 +192,7 @@ TEST_F(Shot, StartsTheDisplayAndPlaysTheWeaponBeforeRolling) {
         EXPECT_EQ(stateAtSound, 77u);
         EXPECT_EQ(timerAtSound, 25);
         EXPECT_EQ(shotTarget, 1);
+        EXPECT_EQ(shotShooter, 0);
     }
 }
 

@@ -20,6 +20,10 @@ constexpr int PANEL_FOOTER = 25 + 8;
 // "Accuracy" at x = 2 and the 10-point bar outline to x = 62.
 constexpr int PANEL_CONTENT_WIDTH = 2 + 8 * 8;
 
+// The screen between floors shows for this many ticks; a step takes one.
+constexpr int TRANSITION_TICKS = 101;
+constexpr int WALK_STEP_MS_MIN = 50;
+
 void expectPage(const std::string& name) {
     SCOPED_TRACE(name);
     const std::string text = readFile(gamePath(name));
@@ -55,11 +59,12 @@ TEST(ShippedSettings, AllSevenRecordsReadAndSuitTheCampaign) {
     EXPECT_EQ(s.rosterTop, 0);
     EXPECT_GE(s.panelWidth, PANEL_CONTENT_WIDTH);
     EXPECT_GT(s.bandHeight, 0);
-    // A readable pace: a step every tenth of a second or so, and a shot
-    // that stays on screen long enough to read its damage.
-    EXPECT_GE(s.tickMs, 60);
-    EXPECT_LE(s.tickMs, 250);
-    EXPECT_GE(s.shotShowTicks * s.tickMs, 600);
+    // The pace: the screen between floors lasts at most six seconds, an
+    // enemy's walk stays slow enough to follow, and a shot stays on screen
+    // long enough to read its number and the notice line.
+    EXPECT_LE(TRANSITION_TICKS * s.tickMs, 6000);
+    EXPECT_GE(s.tickMs, WALK_STEP_MS_MIN);
+    EXPECT_GE(s.shotShowTicks * s.tickMs, 1500);
     EXPECT_LE(s.shotShowTicks * s.tickMs, 2000);
     // A highlight that is neither black nor white, so both the sprite and
     // the white roster text show on it.

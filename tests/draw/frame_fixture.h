@@ -17,6 +17,7 @@ class FrameTest : public DrawingTest {
     }
     void TearDown() override {
         setFramePresenter(nullptr);
+        setPointerReader(nullptr);
         DrawingTest::TearDown();
     }
 

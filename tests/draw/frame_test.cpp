@@ -132,6 +132,29 @@ TEST_F(Frame, UnitsThatAreDeadOrHaveLeftAreNotDrawnNorHighlighted) {
     EXPECT_TRUE(isColour(backBuffer, left(2) + 15, top(4) + 15, SQUAD));
 }
 
+namespace {
+ScreenPoint livePointer{0, 0};
+ScreenPoint readLivePointer() {
+    return livePointer;
+}
+} // namespace
+
+// During a move the pointer goes on moving while the pass's position stays.
+TEST_F(Frame, ThePanelFollowsTheLivePointerAndTheCursorFeedbackThePasssPosition) {
+    setPointerReader(readLivePointer);
+    livePointer = ScreenPoint{left(9) + 15, top(9) + 15}; // over the guard
+    drawFrameOver(12, 12);
+    EXPECT_TRUE(cellShowsPreview(12, 12, "11", RED)); // round the wall at (5, 5)
+    EXPECT_TRUE(allColour(backBuffer, left(9) + 3, top(9) + 26, left(9) + 27, top(9) + 27, RED))
+        << "the guard's health bar";
+    EXPECT_EQ(framePixels(TARGET), 0);
+
+    livePointer = ScreenPoint{left(12) + 20, top(12) + 5};
+    drawFrameOver(9, 9);
+    EXPECT_TRUE(pointerShows(left(9) + 20, top(9) + 5, NOWALK)) << "the wall hides the guard";
+    EXPECT_EQ(countColour(backBuffer, left(9), top(9) + 26, left(9) + 29, top(9) + 27, RED), 0);
+}
+
 class DamageNumber : public Frame {};
 
 TEST_F(DamageNumber, StaysOverTheShotUnitWhileTheDisplayLasts) {

@@ -205,3 +205,36 @@ TEST_F(HoveredEnemy, APointerOffTheGridShowsNoBar) {
     drawSidePanel(161, 3 * 36 + 10);
     EXPECT_GT(countColour(backBuffer, 161, 0, 639, 479, RED), 0) << "one pixel in is column 0";
 }
+
+// The files may hold any 32-bit value; the bars and the tiles are computed wide.
+TEST_F(SidePanel, StatisticsBeyondWhatSixPixelsAPointHoldInThirtyTwoBitsFillToTheEdge) {
+    units[first].speed = 357913942; // 6 points a pixel: past 2^31
+    units[first].maxHealth = 2147483647;
+    units[first].health = 2147483647;
+    units[second].dodge = -2147483647 - 1;
+    drawWithPointerAway();
+
+    const int32_t speed = SPEED_BAR;
+    // The border line at x 160 is drawn over the bars.
+    EXPECT_TRUE(allColour(backBuffer, 3, speed + 1, 159, speed + 4, YELLOW));
+    EXPECT_TRUE(allColour(backBuffer, 161, speed + 1, 639, speed + 4, YELLOW));
+    EXPECT_TRUE(allColour(backBuffer, 2, speed, 62, speed, RED)) << "the outline is 10 points";
+    EXPECT_TRUE(allColour(backBuffer, 161, HEALTH_BAR + 1, 639, HEALTH_BAR + 4, YELLOW));
+    EXPECT_TRUE(allColour(backBuffer, 161, HEALTH_BAR, 639, HEALTH_BAR, RED));
+    const int32_t dodge = 111 + 11 * 8 + 10; // slot 1's text starts at 111
+    EXPECT_TRUE(allColour(backBuffer, 0, dodge + 1, 3, dodge + 4, YELLOW)) << "a stub to the left";
+    EXPECT_FALSE(isColour(backBuffer, 4, dodge + 1, YELLOW));
+}
+
+TEST_F(HoveredEnemy, APanelWidthAtTheFloorOfThirtyTwoBitsLeavesTheLastColumnOverTheScreen) {
+    panelWidth = -2147483647 - 1; // tiles of 134,217,768; column 15 from -134,217,128 to 640
+    occupancy[cellIndex(4, 5)] = 0;
+    units[enemy].x = 15;
+    units[enemy].y = 0;
+    occupancy[cellIndex(15, 0)] = 1;
+    drawSidePanel(300, 10);
+    // Right of slot 0's health bar, which shares these rows.
+    EXPECT_TRUE(allColour(backBuffer, 70, 25, 638, 25, WHITE));
+    EXPECT_TRUE(allColour(backBuffer, 70, 26, 637, 27, RED));
+    EXPECT_FALSE(isColour(backBuffer, 638, 26, RED));
+}

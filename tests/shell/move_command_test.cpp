@@ -5,6 +5,7 @@
 #include "play_scene.h"
 #include "shell/player_commands.h"
 #include "shell/turn_loop.h"
+#include "support/test_bitmaps.h"
 #include "support/test_floor.h"
 
 namespace {
@@ -152,4 +153,26 @@ TEST_F(Spotting, UnseenSoldierSlipsThroughCoverASeenOneCannot) {
         EXPECT_EQ(theSoldier().x, 1) << "seen before the step, the cover is closed";
         EXPECT_FALSE(theSoldier().unspotted);
     }
+}
+
+// The panel reads the live pointer through the platform table in every frame of
+// a move; the cursor feedback keeps the position sampled when the move began.
+TEST_F(Move, DuringAMoveThePanelShowsTheHealthBarOfTheEnemyNowUnderThePointer) {
+    ScriptedPlatform play;
+    int32_t framesWithBar = 0;
+    int32_t framesDuringMove = 0;
+    play.onPresent = [&](BITMAP* frame) {
+        if (theSoldier().x < 2 || theSoldier().x > 3)
+            return;
+        ++framesDuringMove;
+        // The guard's tile: x 580 to 639, its bar on rows 396 and 397.
+        framesWithBar += allColour(frame, 583, 396, 637, 397, RED) &&
+                         countColour(frame, 580, 350, 639, 399, NOWALK) == 0 &&
+                         countColour(frame, 580, 350, 639, 399, TARGET) == 0;
+    };
+    play.hold(pressAtCell(4, 1), 1).hold(pointerAtCell(7, 7), 15).hold(escape());
+    runTurnLoop();
+    ASSERT_EQ(theSoldier().x, 4);
+    EXPECT_GT(framesDuringMove, 0);
+    EXPECT_EQ(framesWithBar, framesDuringMove);
 }

@@ -27,6 +27,7 @@ MonkeyPlatform::~MonkeyPlatform() {
 }
 
 void MonkeyPlatform::startGame() {
+    passBegins = true;
     stopping = false;
     buttons = 0;
     buttonsCleared = false;
@@ -113,6 +114,9 @@ void MonkeyPlatform::present(BITMAP*) {}
 
 int32_t MonkeyPlatform::mouseX() {
     MonkeyPlatform& m = *active;
+    if (!m.passBegins)
+        return m.x;
+    m.passBegins = false;
     ++m.passCount;
     m.idlesThisPass = 0;
     if (m.onPass)
@@ -136,6 +140,7 @@ void MonkeyPlatform::clearMouseButtons() {
 }
 
 bool MonkeyPlatform::escDown() {
+    active->passBegins = true;
     return active->stopping;
 }
 

@@ -50,6 +50,9 @@ class MonkeyPlatform {
     int32_t buttons = 0;
     bool buttonsCleared = false;
     bool stopping = false;
+    // The first pointer read after Esc was looked at begins a pass; the panel
+    // reads the pointer again inside every frame.
+    bool passBegins = true;
 
     int32_t below(int32_t n) { return static_cast<int32_t>(random() % static_cast<uint32_t>(n)); }
     void pointAtCell(int32_t cellX, int32_t cellY);
