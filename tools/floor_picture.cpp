@@ -28,9 +28,11 @@ constexpr int32_t POINTER_Y = 0;
 // The cells' area, with the one pixel by which tiles sit in from their origin.
 RgbPicture mapArea(BITMAP* frame) {
     RgbPicture picture;
-    const int32_t left = cellLeft(0), top = cellTop(0);
-    picture.width = std::min(cellLeft(mapWidth) + 1, frame->w) - left;
-    picture.height = std::min(cellTop(mapHeight) + 1, frame->h) - top;
+    // A floor the checks passed lies on the screen, so these fit 32 bits.
+    const int32_t left = static_cast<int32_t>(cellLeft(0));
+    const int32_t top = static_cast<int32_t>(cellTop(0));
+    picture.width = static_cast<int32_t>(std::min<int64_t>(cellLeft(mapWidth) + 1, frame->w) - left);
+    picture.height = static_cast<int32_t>(std::min<int64_t>(cellTop(mapHeight) + 1, frame->h) - top);
     picture.rgb.reserve(static_cast<size_t>(picture.width) * picture.height * 3);
     for (int32_t y = top; y < top + picture.height; ++y)
         for (int32_t x = left; x < left + picture.width; ++x) {

@@ -83,9 +83,9 @@ TEST(FloorPicture, IsTheMapAreaOfTheGamesOwnFirstFrameOnThatFloor) {
     BITMAP* frame = firstFrameOfTheGame(game);
     // The cells and the one pixel by which the tiles sit in from their origin,
     // as far as the screen goes.
-    const int32_t left = cellLeft(0), top = cellTop(0);
-    EXPECT_EQ(picture.width, std::min(cellLeft(mapWidth) + 1, SCREEN_WIDTH) - left);
-    EXPECT_EQ(picture.height, std::min(cellTop(mapHeight) + 1, SCREEN_HEIGHT) - top);
+    const int64_t left = cellLeft(0), top = cellTop(0);
+    EXPECT_EQ(picture.width, std::min<int64_t>(cellLeft(mapWidth) + 1, SCREEN_WIDTH) - left);
+    EXPECT_EQ(picture.height, std::min<int64_t>(cellTop(mapHeight) + 1, SCREEN_HEIGHT) - top);
     int32_t differing = 0;
     for (int32_t y = 0; y < picture.height; ++y)
         for (int32_t x = 0; x < picture.width; ++x) {
