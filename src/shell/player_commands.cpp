@@ -3,6 +3,7 @@
 #include "combat/shot.h"
 #include "draw/frame.h"
 #include "path/movement_rules.h"
+#include "shell/stop_request.h"
 #include "shell/turn_lock.h"
 #include "shell/turn_loop.h"
 #include "world/game_state.h"
@@ -92,7 +93,8 @@ int32_t moveCommand(Unit& soldier, Cell target, int32_t mouseX, int32_t mouseY) 
                 break; // the tick stays pending
         }
         tickPending = false;
-        if (lastStep == STEP_BLOCKED || soldier.actionPoints <= 0 || lastStep == STEP_GAME_COMPLETE)
+        if (lastStep == STEP_BLOCKED || soldier.actionPoints <= 0 ||
+            lastStep == STEP_GAME_COMPLETE || stopSignal())
             break;
         waitWithoutTurnLock();
     }

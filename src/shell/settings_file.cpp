@@ -93,6 +93,6 @@ void applySettings(const SettingsRecords& records, ColourMaker makeColour) {
     shotShowTicks = records.shotShowTicks;
 }
 
-int32_t timerIntervalMs(int32_t tickMs) {
-    return tickMs > 0 ? tickMs : DEFAULT_TICK_MS;
+int32_t timerIntervalMs(int32_t setting) {
+    return setting > 0 ? setting : DEFAULT_TICK_MS;
 }
