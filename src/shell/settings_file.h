@@ -25,8 +25,10 @@ struct SettingsRecords {
 };
 
 // Reads up to seven records; stops at the first that is not a label word
-// followed by numbers that fit in 32 bits. The label is skipped whole, however
-// long, so no word can overrun a buffer or be split into a label and a number.
+// followed by numbers that fit in 32 bits, and after a record whose last
+// number runs into other characters ("7x" gives 7). The label is skipped
+// whole, however long, so no word can overrun a buffer or be split into a
+// label and a number.
 SettingsRecords parseSettings(std::FILE* in);
 // False when the file cannot be opened; then every value is 0.
 bool parseSettingsFile(const char* path, SettingsRecords& out);
