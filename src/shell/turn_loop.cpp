@@ -18,12 +18,13 @@ bool floorOver() {
 }
 
 // The dead are carried over to the next floor as dead: with nobody left the
-// floors would pass by one after the other and end on the endgame page.
+// floors would pass by one after the other and end on the endgame page. A
+// floor listed with no squad at all has lost nobody: it is simply over.
 bool squadWipedOut() {
     for (int32_t i = 0; i < squadSize; ++i)
         if (units[i].health > 0)
             return false;
-    return true;
+    return squadSize > 0;
 }
 
 bool playerMayCommand() {
