@@ -93,5 +93,5 @@ void applySettings(const SettingsRecords& records, ColourMaker makeColour) {
 }
 
 int32_t timerIntervalMs(int32_t setting) {
-    return setting > 0 ? setting : DEFAULT_TICK_MS;
+    return setting > 0 ? std::min(setting, LONGEST_TICK_MS) : DEFAULT_TICK_MS;
 }

@@ -9,6 +9,10 @@
 constexpr int32_t SETTINGS_RECORD_COUNT = 7;
 // The interval used when init.txt gives none that the timer can run at.
 constexpr int32_t DEFAULT_TICK_MS = 100;
+// The library counts 1193 of its units to the millisecond in a long, which has
+// 32 bits on some systems: about half an hour, longer than anyone waits anyway.
+constexpr int32_t TIMER_UNITS_PER_MS = 1193;
+constexpr int32_t LONGEST_TICK_MS = INT32_MAX / TIMER_UNITS_PER_MS;
 
 // Every value is 0 unless its record, and every record before it, was whole.
 struct SettingsRecords {

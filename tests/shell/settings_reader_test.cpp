@@ -157,6 +157,10 @@ TEST(TimerInterval, UsesTheSettingOnlyWhenTheTimerCanRunAtIt) {
     EXPECT_EQ(timerIntervalMs(40), 40);
     EXPECT_EQ(timerIntervalMs(0), DEFAULT_TICK_MS);
     EXPECT_EQ(timerIntervalMs(-5), DEFAULT_TICK_MS);
+    // The library's count of the interval must fit a 32-bit long.
+    EXPECT_EQ(timerIntervalMs(LONGEST_TICK_MS), LONGEST_TICK_MS);
+    EXPECT_EQ(timerIntervalMs(INT32_MAX), LONGEST_TICK_MS);
+    EXPECT_LE(int64_t{LONGEST_TICK_MS} * (1193181 / 1000), INT32_MAX); // MSEC_TO_TIMER
 }
 
 // readSettings itself: the file, then the colour through makecol in 16 bits.
