@@ -107,6 +107,16 @@ class OutsideEnd : public ::testing::Test {
         return false;
     }
 
+    // Any key ends the story page; again until the floor shows.
+    bool keyUntil(const std::function<bool()>& taken) {
+        for (int32_t attempt = 0; attempt < PRESS_ATTEMPTS; ++attempt) {
+            xdotool("key space");
+            if (await(taken, PRESS_LIMIT))
+                return true;
+        }
+        return false;
+    }
+
     bool titleShown() { return near(at(40, 40), TITLE_COLOUR) && near(at(600, 440), TITLE_COLOUR); }
     // The prompt centred at the bottom.
     bool storyShown() {
@@ -139,8 +149,7 @@ class OutsideEnd : public ::testing::Test {
         reached = "story";
         if (screen == Screen::STORY)
             return true;
-        xdotool("key space");
-        if (!await([&] { return playShown(); }))
+        if (!keyUntil([&] { return playShown(); }))
             return false;
         reached = "play";
         if (screen == Screen::PLAY)
