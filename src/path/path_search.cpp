@@ -158,7 +158,7 @@ void PathSearch::refreshIfOpen(PathNode* node) {
 
 void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
     const int32_t cost = invokeCallback(costFn, parent, probe, QUERY_CODE, costData) + parent->g;
-    SearchNode* known = index.find(nodeId(probe->x, probe->y));
+    SearchNode* known = findNode(nodeId(probe->x, probe->y));
     if (!known) {
         SearchNode* created = createNode(probe->x, probe->y, parent, cost);
         insertOpen(created);
@@ -179,6 +179,11 @@ void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
     notifyChild(parent, node, better ? NOTIFY_CLOSED_BETTER : NOTIFY_CLOSED_SAME);
     if (better)
         propagateCost(node);
+}
+
+// One index serves both lists; the node knows which one it is in.
+SearchNode* PathSearch::findNode(int32_t id) const {
+    return index.find(id);
 }
 
 void PathSearch::insertOpen(SearchNode* node) {

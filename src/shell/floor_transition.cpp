@@ -4,6 +4,7 @@
 
 #include "draw/pictures.h"
 #include "shell/platform.h"
+#include "shell/stop_request.h"
 #include "shell/turn_lock.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
@@ -24,6 +25,8 @@ void drawNotice() {
 bool enterNextFloor() {
     // The count pauses with the game while a shot is still on display.
     for (int32_t ticks = 0; ticks < TRANSITION_TICKS;) {
+        if (stopSignal())
+            return false;
         drawNotice();
         if (tickPending) {
             tickPending = false;

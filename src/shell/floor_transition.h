@@ -3,5 +3,6 @@
 
 // Shows "Entering Next Floor ..." for 101 ticks, then loads floorNumber + 1.
 // The result is loadFloor's: false past the last floor (allFloorsDone is set
-// then) or when the floor was refused (floorLoadError() says why).
+// then), when the floor was refused (floorLoadError() says why) or when a
+// signal cut the transition short (stopSignal()).
 bool enterNextFloor();

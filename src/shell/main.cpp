@@ -6,6 +6,7 @@
 #include "shell/play_game.h"
 #include "shell/platform_allegro.h"
 #include "shell/startup.h"
+#include "shell/stop_handlers.h"
 #include "shell/subsystem_hooks.h"
 #include "shell/turn_lock.h"
 #include "world/floor_loading.h"
@@ -42,6 +43,7 @@ int run() {
 int main() {
     const int status = run();
     shutdownGame();
+    endBySignal();
     return status;
 }
 END_OF_MAIN()

@@ -3,6 +3,7 @@
 #include "combat/shot.h"
 #include "draw/frame.h"
 #include "path/movement_rules.h"
+#include "shell/stop_request.h"
 #include "shell/turn_lock.h"
 #include "shell/turn_loop.h"
 #include "world/game_state.h"
@@ -92,7 +93,8 @@ int32_t moveCommand(Unit& soldier, Cell target, int32_t mouseX, int32_t mouseY) 
                 break; // the tick stays pending
         }
         tickPending = false;
-        if (lastStep == STEP_BLOCKED || soldier.actionPoints <= 0 || lastStep == STEP_GAME_COMPLETE)
+        if (lastStep == STEP_BLOCKED || soldier.actionPoints <= 0 ||
+            lastStep == STEP_GAME_COMPLETE || stopSignal())
             break;
         waitWithoutTurnLock();
     }
@@ -116,13 +118,18 @@ void leftPress(Unit& soldier, int32_t mouseX, int32_t mouseY, int32_t& lastStep)
 }
 } // namespace
 
+// In 64 bits, as the panel and the band may be any 32-bit number.
 bool cellAtPixel(int32_t x, int32_t y, int32_t& cellX, int32_t& cellY) {
-    const int32_t w = tileWidth();
-    const int32_t h = tileHeight();
-    if (w <= 0 || h <= 0 || x <= panelWidth || y < 0 || y >= SCREEN_HEIGHT - bandHeight)
+    const int64_t w = exactTileWidth();
+    const int64_t h = exactTileHeight();
+    if (w <= 0 || h <= 0 || x <= panelWidth || y < 0 || y >= int64_t{SCREEN_HEIGHT} - bandHeight)
         return false;
-    cellX = (x - panelWidth) / w;
-    cellY = y / h;
+    const int64_t column = (int64_t{x} - panelWidth) / w;
+    const int64_t row = y / h;
+    if (column >= mapWidth || row >= mapHeight)
+        return false;
+    cellX = static_cast<int32_t>(column);
+    cellY = static_cast<int32_t>(row);
     return insideMap(cellX, cellY);
 }
 

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
+#include <string>
 
 #include "world/settings.h"
+#include "world/text_tokens.h"
 
 namespace {
 using Field = int32_t SettingsRecords::*;
@@ -28,31 +29,26 @@ constexpr RecordShape RECORD_SHAPES[SETTINGS_RECORD_COUNT] = {
 constexpr int32_t COLOUR_RECORDS_NEEDED = 6;
 constexpr int32_t COMPONENT_MAX = 255;
 
-bool skipLabel(std::FILE* in) {
-    return std::fscanf(in, "%*s") != EOF;
-}
+enum class RecordRead { WHOLE, LAST, BAD };
 
-// C's %i: sign, then decimal, 0x hexadecimal or leading-0 octal.
-bool readNumber(std::FILE* in, int32_t& value) {
-    long long wide = 0;
-    if (std::fscanf(in, "%lli", &wide) != 1)
-        return false;
-    if (wide < std::numeric_limits<int32_t>::min() || wide > std::numeric_limits<int32_t>::max())
-        return false;
-    value = static_cast<int32_t>(wide);
-    return true;
-}
-
-bool readRecord(std::FILE* in, const RecordShape& shape, SettingsRecords& into) {
+// Labels are skipped whole, however long. A number cut short ("7x") is taken
+// and ends the reading, as "%i" leaves the rest where no later read gets past.
+RecordRead readRecord(std::FILE* in, const RecordShape& shape, SettingsRecords& into) {
     int32_t numbers[NUMBERS_MAX] = {};
-    if (!skipLabel(in))
-        return false;
-    for (int32_t i = 0; i < shape.count; ++i)
-        if (!readNumber(in, numbers[i]))
-            return false;
+    if (!skipWord(in))
+        return RecordRead::BAD;
+    RecordRead result = RecordRead::WHOLE;
+    for (int32_t i = 0; i < shape.count && result == RecordRead::WHOLE; ++i) {
+        std::string word;
+        const NumberRead read = readNumber(in, numbers[i], word);
+        if (read == NumberRead::CUT_SHORT && i == shape.count - 1)
+            result = RecordRead::LAST;
+        else if (read != NumberRead::OK)
+            return RecordRead::BAD;
+    }
     for (int32_t i = 0; i < shape.count; ++i)
         into.*shape.fields[i] = numbers[i];
-    return true;
+    return result;
 }
 
 int32_t component(int32_t value) {
@@ -63,9 +59,12 @@ int32_t component(int32_t value) {
 SettingsRecords parseSettings(std::FILE* in) {
     SettingsRecords records;
     for (const RecordShape& shape : RECORD_SHAPES) {
-        if (!readRecord(in, shape, records))
+        const RecordRead read = readRecord(in, shape, records);
+        if (read == RecordRead::BAD)
             break;
         ++records.wholeRecords;
+        if (read == RecordRead::LAST)
+            break;
     }
     return records;
 }
@@ -93,6 +92,6 @@ void applySettings(const SettingsRecords& records, ColourMaker makeColour) {
     shotShowTicks = records.shotShowTicks;
 }
 
-int32_t timerIntervalMs(int32_t tickMs) {
-    return tickMs > 0 ? tickMs : DEFAULT_TICK_MS;
+int32_t timerIntervalMs(int32_t setting) {
+    return setting > 0 ? std::min(setting, LONGEST_TICK_MS) : DEFAULT_TICK_MS;
 }

@@ -9,6 +9,10 @@
 constexpr int32_t SETTINGS_RECORD_COUNT = 7;
 // The interval used when init.txt gives none that the timer can run at.
 constexpr int32_t DEFAULT_TICK_MS = 100;
+// The library counts 1193 of its units to the millisecond in a long, which has
+// 32 bits on some systems: about half an hour, longer than anyone waits anyway.
+constexpr int32_t TIMER_UNITS_PER_MS = 1193;
+constexpr int32_t LONGEST_TICK_MS = INT32_MAX / TIMER_UNITS_PER_MS;
 
 // Every value is 0 unless its record, and every record before it, was whole.
 struct SettingsRecords {
@@ -25,8 +29,10 @@ struct SettingsRecords {
 };
 
 // Reads up to seven records; stops at the first that is not a label word
-// followed by numbers that fit in 32 bits. The label is skipped whole, however
-// long, so no word can overrun a buffer or be split into a label and a number.
+// followed by numbers that fit in 32 bits, and after a record whose last
+// number runs into other characters ("7x" gives 7). The label is skipped
+// whole, however long, so no word can overrun a buffer or be split into a
+// label and a number.
 SettingsRecords parseSettings(std::FILE* in);
 // False when the file cannot be opened; then every value is 0.
 bool parseSettingsFile(const char* path, SettingsRecords& out);

@@ -12,6 +12,7 @@
 #include "shell/picture_sizes.h"
 #include "shell/settings_file.h"
 #include "shell/shot_samples.h"
+#include "shell/stop_handlers.h"
 #include "shell/turn_loop.h"
 #include "world/game_state.h"
 #include "world/settings.h"
@@ -78,6 +79,7 @@ void releaseSamples() {
 bool startLibrary() {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
         return libraryFailed("the game library could not start; is there a display?");
+    installSignalHandlers();
     install_keyboard();
     install_timer();
     install_mouse();
@@ -94,6 +96,7 @@ bool openScreen(int gfxMode) {
     if (set_gfx_mode(gfxMode, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0)
         return libraryFailed(SCREEN_SIZE + " 16-bit graphics mode cannot be opened; is there a display?");
     set_window_title(WINDOW_TITLE);
+    installCloseButton();
     backBuffer = create_bitmap(SCREEN_W, SCREEN_H);
     if (!backBuffer)
         return failed(SCREEN_SIZE + " back buffer cannot be made");

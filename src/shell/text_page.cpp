@@ -6,6 +6,7 @@
 #include "draw/pictures.h"
 #include "shell/platform.h"
 #include "shell/readable_text.h"
+#include "shell/stop_request.h"
 #include "shell/title_menu.h"
 
 namespace {
@@ -50,8 +51,9 @@ bool showTextPage(const char* path, const char* errorLine) {
     std::fclose(file);
     drawPrompt();
     platform.present(backBuffer);
-    // The key stays in the buffer; it is not read.
-    while (!platform.keyPressed())
+    // The key stays in the buffer; it is not read. The close box ends the page
+    // as the end of the program would.
+    while (!platform.keyPressed() && !leaveRequested())
         platform.idle();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "draw/sprite.h"
 #include "shell/platform.h"
 #include "shell/player_commands.h"
+#include "shell/stop_request.h"
 
 namespace {
 // The title picture shows the buttons here; the program draws none of its own.
@@ -51,6 +52,9 @@ bool runTitleMenu() {
     bool menuActive = true;
     bool showInstructions = false;
     while (menuActive) {
+        // The close box quits, as the quit button does.
+        if (leaveRequested())
+            return false;
         drawMenuPicture(showInstructions ? instructBmp : mainBmp);
         drawPointer();
         platform.present(backBuffer);

@@ -6,6 +6,7 @@
 #include "shell/floor_transition.h"
 #include "shell/platform.h"
 #include "shell/player_commands.h"
+#include "shell/stop_request.h"
 #include "shell/turn_lock.h"
 #include "world/game_state.h"
 
@@ -17,12 +18,13 @@ bool floorOver() {
 }
 
 // The dead are carried over to the next floor as dead: with nobody left the
-// floors would pass by one after the other and end on the endgame page.
+// floors would pass by one after the other and end on the endgame page. A
+// floor listed with no squad at all has lost nobody: it is simply over.
 bool squadWipedOut() {
     for (int32_t i = 0; i < squadSize; ++i)
         if (units[i].health > 0)
             return false;
-    return true;
+    return squadSize > 0;
 }
 
 bool playerMayCommand() {
@@ -38,14 +40,19 @@ TurnLoopEnd playPasses() {
         if (floorOver() && squadWipedOut())
             return TurnLoopEnd::SQUAD_LOST;
         if (floorOver() && !enterNextFloor())
-            return allFloorsDone ? TurnLoopEnd::COMPLETED : TurnLoopEnd::FLOOR_REFUSED;
+            return stopSignal()   ? TurnLoopEnd::STOPPED
+                   : allFloorsDone ? TurnLoopEnd::COMPLETED
+                                   : TurnLoopEnd::FLOOR_REFUSED;
         if (playerMayCommand())
             handlePress(platform.mouseButtons(), mouseX, mouseY, lastStep);
         drawFrame(mouseX, mouseY);
+        if (stopSignal())
+            return TurnLoopEnd::STOPPED;
         if (lastStep == STEP_GAME_COMPLETE)
             return TurnLoopEnd::COMPLETED;
-        // Esc is looked at only here, so a running move or transition ends first.
-        if (platform.escDown())
+        // Esc and the close box are looked at only here, so a running move or
+        // transition ends first.
+        if (platform.escDown() || closeRequested())
             return TurnLoopEnd::ESCAPED;
         waitWithoutTurnLock();
     }

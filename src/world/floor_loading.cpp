@@ -99,10 +99,10 @@ void scatterMedkits() {
     }
 }
 
-void installFloor(int32_t n, const FloorPlan& plan, int32_t listedFloors, MapGrid& grid) {
+// After loadMap: the health to carry over lies in the units, not the map.
+void installFloor(int32_t n, const FloorPlan& plan, int32_t listedFloors) {
     const std::vector<Health> kept =
         n > 1 ? takeSquadHealth(playedSquadSize(plan)) : std::vector<Health>();
-    installMap(grid);
     installCounts(plan, listedFloors);
     createUnits();
     squadOnFloor = squadSize;
@@ -132,23 +132,30 @@ bool loadFloor(int32_t n) {
         allFloorsDone = true;
         return false;
     }
+    const auto floorFits = [&plan](const MapGrid& grid) {
+        return checkFloor(plan, grid, panelWidth, bandHeight);
+    };
+    if (!loadMap(plan.mapPath.c_str(), floorFits, why))
+        return refuse(n, plan.mapPath, why);
+    installFloor(n, plan, listedFloors);
+    return true;
+}
+
+bool loadMap(const char* path, const MapCheck& check, std::string& why) {
     MapGrid grid;
-    if (!readMapFile(plan.mapPath.c_str(), grid, why))
-        return refuse(n, plan.mapPath, why);
-    why = checkFloor(plan, grid, panelWidth, bandHeight);
+    if (!readMapFile(path, grid, why))
+        return false;
+    why = check(grid);
     if (!why.empty())
-        return refuse(n, plan.mapPath, why);
-    installFloor(n, plan, listedFloors, grid);
+        return false;
+    installMap(grid);
     return true;
 }
 
 bool loadMap(const char* path) {
-    MapGrid grid;
     std::string why;
-    if (!readMapFile(path, grid, why) || !checkMap(grid, panelWidth, bandHeight).empty())
-        return false;
-    installMap(grid);
-    return true;
+    const auto mapFits = [](const MapGrid& grid) { return checkMap(grid, panelWidth, bandHeight); };
+    return loadMap(path, mapFits, why);
 }
 
 const std::string& floorLoadError() {

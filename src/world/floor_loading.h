@@ -2,11 +2,21 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+
+#include "world/map_file.h"
 
 // True when floor n is loaded and playable. Past the last floor it sets
 // allFloorsDone and returns false with the current floor left as it was.
 bool loadFloor(int32_t n);
+
+// Reads the map file at path and, when check finds nothing wrong with it (""),
+// installs it with a fresh occupancy grid. Nothing changes otherwise, and why
+// says what was wrong. loadFloor checks the whole floor against the map here.
+using MapCheck = std::function<std::string(const MapGrid&)>;
+bool loadMap(const char* path, const MapCheck& check, std::string& why);
+// The same with the map's own checks only.
 bool loadMap(const char* path);
 
 // The one line that says why the last loadFloor refused its floor, without the

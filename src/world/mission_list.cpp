@@ -5,6 +5,11 @@
 #include "world/text_tokens.h"
 
 namespace {
+// A number cut short ("2x") is refused like any other word that is no number.
+std::string malformed(const char* what, const std::string& text) {
+    return "has a malformed " + std::string(what) + " \"" + printableWord(text) + "\"";
+}
+
 struct Reader {
     std::FILE* file;
     int32_t floor; // the floor whose record is being read, 0 before any
@@ -34,12 +39,16 @@ struct Reader {
 
     bool integer(const char* what, int32_t& value) {
         std::string text;
-        if (!word(WORD_LENGTH_MAX, what, text))
-            return false;
-        if (parseInteger(text, value))
+        switch (readNumber(file, value, text)) {
+        case NumberRead::OK:
             return true;
-        why = "has a malformed " + std::string(what) + " \"" + printableWord(text) + "\"" + where();
-        return false;
+        case NumberRead::END:
+            why = "ends before the " + std::string(what) + where();
+            return false;
+        default:
+            why = malformed(what, text) + where();
+            return false;
+        }
     }
 
     // A control character in the path would open another file than the one
@@ -61,39 +70,41 @@ struct Reader {
     }
 };
 
-bool readFloorCount(std::FILE* file, int32_t& floorCount, std::string& why) {
+bool readFloorCount(std::FILE* file, int32_t& count, std::string& why) {
     std::string text;
-    if (readWord(file, WORD_LENGTH_MAX, text) != WordRead::OK) {
+    switch (readNumber(file, count, text)) {
+    case NumberRead::OK:
+        break;
+    case NumberRead::END:
         why = "has no floor count";
         return false;
-    }
-    if (!parseInteger(text, floorCount)) {
-        why = "has a malformed floor count \"" + printableWord(text) + "\"";
+    default:
+        why = malformed("floor count", text);
         return false;
     }
-    if (floorCount < 1) {
+    if (count < 1) {
         why = "lists no floors";
         return false;
     }
     return true;
 }
 
-bool readRecords(std::FILE* file, int32_t n, int32_t floorCount, FloorPlan& plan,
+bool readRecords(std::FILE* file, int32_t n, int32_t count, FloorPlan& plan,
                  std::string& why) {
     Reader reader{file, 0, why};
     FloorPlan record;
-    for (int32_t floor = 1; floor <= n && floor <= floorCount; ++floor) {
+    for (int32_t floor = 1; floor <= n && floor <= count; ++floor) {
         reader.floor = floor;
         if (!reader.record(record))
             return false;
     }
-    if (n <= floorCount)
+    if (n <= count)
         plan = record;
     return true;
 }
 } // namespace
 
-bool readMissionList(const char* path, int32_t n, int32_t& floorCount, FloorPlan& plan,
+bool readMissionList(const char* path, int32_t n, int32_t& listed, FloorPlan& plan,
                      std::string& why) {
     if (n < 1) {
         why = "has no floor " + std::to_string(n);
@@ -108,6 +119,6 @@ bool readMissionList(const char* path, int32_t n, int32_t& floorCount, FloorPlan
     const bool ok = readFloorCount(file, count, why) && readRecords(file, n, count, plan, why);
     std::fclose(file);
     if (ok)
-        floorCount = count;
+        listed = count;
     return ok;
 }

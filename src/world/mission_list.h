@@ -24,10 +24,10 @@ inline int32_t playedSquadSize(const FloorPlan& plan) {
     return std::min(plan.squadSize, SQUAD_MAX);
 }
 
-// Reads the floor count and the records of floors 1 to n. True when the list
+// Reads the floor count (into listed) and the records of floors 1 to n. True when the list
 // reads well that far; plan then holds floor n's record, or stays as it was
 // when the list has fewer than n floors (n > floorCount). False with a reason
 // that follows the file's name ("lists no floors") otherwise. Only the syntax
 // is checked here: the counts themselves are judged by checkFloor.
-bool readMissionList(const char* path, int32_t n, int32_t& floorCount, FloorPlan& plan,
+bool readMissionList(const char* path, int32_t n, int32_t& listed, FloorPlan& plan,
                      std::string& why);

@@ -15,6 +15,10 @@ extern int32_t shotShowTicks;   // ticks a shot's damage stays shown (the game p
 constexpr int32_t SCREEN_WIDTH = 640;
 constexpr int32_t SCREEN_HEIGHT = 480;
 
-// Tile geometry of the current floor; truncating divisions.
+// Tile geometry of the current floor; truncating divisions. A size beyond 32
+// bits (a panel or band of nearly -2^31 pixels) is held at the largest one.
 int32_t tileWidth();
 int32_t tileHeight();
+// The same in 64 bits, exact for every panel and band.
+int64_t exactTileWidth();
+int64_t exactTileHeight();

@@ -12,13 +12,24 @@ constexpr Weapon WEAPON_KINDS[] = {SQUAD_WEAPON, {8, 8, 4}, {6, 15, 8}};
 constexpr int32_t WEAPON_KIND_COUNT = sizeof(WEAPON_KINDS) / sizeof(WEAPON_KINDS[0]);
 constexpr int32_t STATS_ENTRIES = SQUAD_MAX;
 
-// A value that is missing or cannot be read leaves the field as it was.
-void readValue(std::FILE* file, int32_t& field) {
-    std::string word;
-    int32_t value;
-    if (readWord(file, WORD_LENGTH_MAX, word) == WordRead::OK && parseInteger(word, value))
-        field = value;
-}
+// Read as "%i" reads: the first word that is not wholly a number ends the
+// reading of the file (a number at its start is still taken), and every field
+// after it keeps its value.
+struct StatsReader {
+    std::FILE* file;
+    bool reading = true;
+
+    void value(int32_t& field) {
+        if (!reading)
+            return;
+        int32_t number = 0;
+        std::string word;
+        const NumberRead read = readNumber(file, number, word);
+        if (read == NumberRead::OK || read == NumberRead::CUT_SHORT)
+            field = number;
+        reading = read == NumberRead::OK;
+    }
+};
 
 struct StatsEntry {
     int32_t speed;
@@ -29,13 +40,13 @@ struct StatsEntry {
 };
 
 // Starts from the unit's own values so that unread fields stay as generated.
-StatsEntry readEntry(std::FILE* file, const Unit& current) {
+StatsEntry readEntry(StatsReader& reader, const Unit& current) {
     StatsEntry entry{current.speed, current.dodge, current.accuracy, current.strength, -1};
-    readValue(file, entry.speed);
-    readValue(file, entry.dodge);
-    readValue(file, entry.accuracy);
-    readValue(file, entry.strength);
-    readValue(file, entry.weaponKind);
+    reader.value(entry.speed);
+    reader.value(entry.dodge);
+    reader.value(entry.accuracy);
+    reader.value(entry.strength);
+    reader.value(entry.weaponKind);
     return entry;
 }
 
@@ -47,16 +58,17 @@ void applyEntry(const StatsEntry& entry, Unit& unit) {
 }
 } // namespace
 
-bool readSquadStats(const char* path, Unit units[]) {
+bool readSquadStats(const char* path, Unit slots[]) {
     std::FILE* file = std::fopen(path, "r");
     if (!file)
         return false;
     const int32_t slotsOnFloor = std::min(squadSize, unitCount);
+    StatsReader reader{file};
     for (int32_t slot = 0; slot < STATS_ENTRIES; ++slot) {
         const bool applies = slot < slotsOnFloor;
-        const StatsEntry entry = readEntry(file, applies ? units[slot] : Unit{});
+        const StatsEntry entry = readEntry(reader, applies ? slots[slot] : Unit{});
         if (applies)
-            applyEntry(entry, units[slot]);
+            applyEntry(entry, slots[slot]);
         if (entry.weaponKind < 0 || entry.weaponKind >= WEAPON_KIND_COUNT)
             continue;
         // Drawn even for a slot nobody fills, so the sequence stays the same
@@ -65,10 +77,10 @@ bool readSquadStats(const char* path, Unit units[]) {
         if (!applies)
             continue;
         const Weapon& weapon = WEAPON_KINDS[entry.weaponKind];
-        units[slot].damageMax = weapon.damageMax;
-        units[slot].longRange = weapon.longRange;
-        units[slot].shortRange = weapon.shortRange;
-        units[slot].weaponSound = sound;
+        slots[slot].damageMax = weapon.damageMax;
+        slots[slot].longRange = weapon.longRange;
+        slots[slot].shortRange = weapon.shortRange;
+        slots[slot].weaponSound = sound;
     }
     std::fclose(file);
     return true;

@@ -27,7 +27,7 @@ constexpr const char* SQUAD_STATS_PATH = ".//stats.txt";
 void generateUnits(int32_t count, Unit units[], int32_t squadSize, int32_t sideLength);
 // Applies the four stats-file entries to the squad slots that exist on this
 // floor; false when the file cannot be opened.
-bool readSquadStats(const char* path, Unit units[]);
+bool readSquadStats(const char* path, Unit slots[]);
 
 // A patrol point may lie on any cell but a wall or the exit.
 bool canHoldPatrolPoint(int32_t code);

@@ -111,6 +111,25 @@ TEST_F(Game, KillingTheLastEnemyBringsTheNextFloorAfterTheDisplayAndTheTransitio
     EXPECT_GE(transitionFrames, 101);
 }
 
+TEST_F(Game, AFloorListedWithoutASquadIsOverNotLost) {
+    // Before another floor: the transition and that floor; as the last: completion.
+    for (bool last : {false, true}) {
+        SCOPED_TRACE(last ? "last floor" : "first of two");
+        const FloorFile noSquad{EXIT_NEARBY, 2, 0};
+        Campaign campaign(last ? std::vector<FloorFile>{noSquad}
+                               : std::vector<FloorFile>{noSquad, FloorFile{EXIT_NEARBY, 2, 1}});
+        ASSERT_TRUE(Campaign::start()) << floorLoadError();
+        ScriptedPlatform play;
+        countTransitionFrames(play);
+        play.hold(pointerAt(0, 0), 110).hold(escape());
+        EXPECT_EQ(runTurnLoop(), last);
+        EXPECT_EQ(turnLoopEnd(), last ? TurnLoopEnd::COMPLETED : TurnLoopEnd::ESCAPED);
+        EXPECT_EQ(allFloorsDone, last);
+        EXPECT_EQ(floorNumber, 2);
+        EXPECT_GE(transitionFrames, 101);
+    }
+}
+
 TEST_F(Game, SquadDeadToTheLastManLosesTheGameOthersGoOn) {
     const FloorFile floor{EXIT_NEARBY, 3, 2};
     Campaign campaign({floor, floor});

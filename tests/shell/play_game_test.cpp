@@ -19,6 +19,10 @@ constexpr int32_t START_X = 320, START_Y = 336;
 const std::vector<std::string> EXIT_NEARBY = {"........", "...E....", "........", "........",
                                               "........", "........", "......##", "......#."};
 
+const std::vector<std::string> OPEN_FLOOR = {"........", "........", "........", "........",
+                                             "........", "........", "........", "........"};
+constexpr int32_t INSTRUCTIONS_X = 300, INSTRUCTIONS_Y = 360;
+
 void writeText(const char* path, const char* text) {
     std::ofstream(path) << text;
 }
@@ -39,8 +43,32 @@ class Screens : public PlayScene {
         play.hold(keyStroke(), 3).hold(escape());
     }
 
+    static void startThenStory(ScriptedPlatform& play) {
+        play.hold(pressAt(START_X, START_Y), 1).hold(pointerAt(0, 0), 2).hold(keyStroke(), 1);
+    }
+    // The soldier at (1, 1) is sent three cells away, off the goal's row.
+    static void startAndMove(ScriptedPlatform& play) {
+        startThenStory(play);
+        play.hold(pressAtCell(4, 3), 1).hold(pointerAtCell(4, 3));
+    }
+    // Asks for the end when the soldier has taken the first step of a move.
+    static void askAtFirstStep(ScriptedPlatform& play, void (*ask)()) {
+        play.onTick = [ask] {
+            if (units[0].x != 1 || units[0].y != 1)
+                ask();
+        };
+    }
+    // Counts the transition's frames and asks for the end at the first.
+    void askAtTransition(ScriptedPlatform& play, void (*ask)()) {
+        play.onPresent = [this, ask](BITMAP* frame) {
+            if (showsTransition(frame) && transitionFrames++ == 0)
+                ask();
+        };
+    }
+    int32_t transitionFrames = 0;
+
     // playGame's status, with what it printed on standard output and error.
-    int play() {
+    int runGame() {
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
         int status = -1;
@@ -69,7 +97,7 @@ TEST_F(Screens, AMissingTextPageKeepsItsLineAndAddsTheCauseWithStatusOne) {
         ASSERT_TRUE(Campaign::start());
         ScriptedPlatform script;
         startAndWalkToTheGoal(script);
-        EXPECT_EQ(play(), EXIT_FAILED);
+        EXPECT_EQ(runGame(), EXIT_FAILED);
         EXPECT_EQ(out, "Error loading story\n");
         EXPECT_EQ(err, missingLine(".//story.txt"));
     }
@@ -78,7 +106,7 @@ TEST_F(Screens, AMissingTextPageKeepsItsLineAndAddsTheCauseWithStatusOne) {
         ASSERT_TRUE(Campaign::start());
         ScriptedPlatform script;
         startAndWalkToTheGoal(script);
-        EXPECT_EQ(play(), EXIT_FAILED);
+        EXPECT_EQ(runGame(), EXIT_FAILED);
         EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::COMPLETED);
         EXPECT_EQ(out, "Error loading endgame\n");
         EXPECT_EQ(err, missingLine(".//endgame.txt"));
@@ -88,7 +116,141 @@ TEST_F(Screens, AMissingTextPageKeepsItsLineAndAddsTheCauseWithStatusOne) {
         ASSERT_TRUE(Campaign::start());
         ScriptedPlatform script;
         startAndWalkToTheGoal(script);
-        EXPECT_EQ(play(), EXIT_PLAYED);
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
         EXPECT_EQ(out + err, "");
+    }
+}
+
+namespace {
+void closeBox() {
+    requestClose();
+}
+void terminate() {
+    requestStopBySignal(15);
+}
+} // namespace
+
+TEST_F(Screens, TheCloseBoxEndsEachScreenAsItsOwnWayOut) {
+    // Title and instructions: like the quit button, before the story page is read.
+    Campaign campaign({FloorFile{EXIT_NEARBY, 2, 1}});
+    for (bool instructions : {false, true}) {
+        clearStopRequests();
+        ASSERT_TRUE(Campaign::start());
+        ScriptedPlatform play;
+        if (instructions)
+            play.hold(pressAt(INSTRUCTIONS_X, INSTRUCTIONS_Y), 1);
+        play.hold(pointerAt(0, 0), 3);
+        play.onTick = [&play] {
+            if (play.ticks() == 3)
+                requestClose();
+        };
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
+        EXPECT_EQ(out + err, "") << "the story page was asked for";
+    }
+    writeText("story.txt", "Once.\n");
+    // The story page: like the end of the program, no floor is played.
+    {
+        clearStopRequests();
+        ASSERT_TRUE(Campaign::start());
+        ScriptedPlatform play;
+        play.hold(pressAt(START_X, START_Y), 1).hold(pointerAt(0, 0), 5);
+        play.onTick = [&play] {
+            if (play.ticks() == 4)
+                requestClose();
+        };
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
+        EXPECT_EQ(turnState, TURN_NEXT) << "a floor was played";
+    }
+    // In play: like Esc, once the running move has ended.
+    {
+        clearStopRequests();
+        ASSERT_TRUE(Campaign::start());
+        ScriptedPlatform play;
+        startAndMove(play);
+        askAtFirstStep(play, closeBox);
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
+        EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::ESCAPED);
+        EXPECT_EQ(units[0].x, 4);
+        EXPECT_EQ(units[0].y, 3);
+    }
+    // The endgame page: like the end of the program, without a key.
+    writeText("endgame.txt", "The end.\n");
+    {
+        clearStopRequests();
+        ASSERT_TRUE(Campaign::start());
+        ScriptedPlatform play;
+        startThenStory(play);
+        play.hold(pressAtCell(3, 1), 1).hold(pointerAtCell(3, 1));
+        play.onTick = [] {
+            if (units[0].x == 3 && units[0].y == 1)
+                requestClose();
+        };
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
+        EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::COMPLETED);
+        EXPECT_EQ(out + err, "");
+    }
+}
+
+TEST_F(Screens, TheCloseBoxLetsARunningTransitionEndAsEscDoes) {
+    Campaign campaign({FloorFile{OPEN_FLOOR, 1, 1}, FloorFile{OPEN_FLOOR, 1, 1},
+                       FloorFile{OPEN_FLOOR, 1, 1}});
+    writeText("story.txt", "Once.\n");
+    ASSERT_TRUE(Campaign::start());
+    ScriptedPlatform play;
+    startThenStory(play);
+    play.hold(pointerAt(0, 0));
+    askAtTransition(play, closeBox);
+    EXPECT_EQ(runGame(), EXIT_PLAYED);
+    EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::ESCAPED);
+    EXPECT_EQ(floorNumber, 2);
+    EXPECT_GE(transitionFrames, 101);
+}
+
+TEST_F(Screens, ASignalEndsEveryScreenAtOnceEvenAMoveOrATransition) {
+    {
+        SCOPED_TRACE("title, story");
+        Campaign campaign({FloorFile{EXIT_NEARBY, 2, 1}});
+        writeText("story.txt", "Once.\n");
+        for (int32_t at : {1, 5}) {
+            clearStopRequests();
+            ASSERT_TRUE(Campaign::start());
+            ScriptedPlatform play;
+            play.hold(pointerAt(0, 0), 1).hold(pressAt(START_X, START_Y), 1).hold(pointerAt(0, 0));
+            play.onTick = [&play, at] {
+                if (play.ticks() == at)
+                    terminate();
+            };
+            EXPECT_EQ(runGame(), EXIT_PLAYED);
+            EXPECT_EQ(turnState, TURN_NEXT) << "a floor was played";
+            EXPECT_EQ(stopSignal(), 15);
+        }
+    }
+    {
+        SCOPED_TRACE("a move");
+        Campaign campaign({FloorFile{EXIT_NEARBY, 2, 1}});
+        writeText("story.txt", "Once.\n");
+        clearStopRequests();
+        ASSERT_TRUE(Campaign::start());
+        ScriptedPlatform play;
+        startAndMove(play);
+        askAtFirstStep(play, terminate);
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
+        EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::STOPPED);
+        EXPECT_NE(units[0].x, 4) << "the move went on";
+    }
+    {
+        SCOPED_TRACE("the transition");
+        Campaign campaign({FloorFile{OPEN_FLOOR, 1, 1}, FloorFile{OPEN_FLOOR, 1, 1}});
+        writeText("story.txt", "Once.\n");
+        clearStopRequests();
+        ASSERT_TRUE(Campaign::start());
+        ScriptedPlatform play;
+        startThenStory(play);
+        play.hold(pointerAt(0, 0));
+        askAtTransition(play, terminate);
+        EXPECT_EQ(runGame(), EXIT_PLAYED);
+        EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::STOPPED);
+        EXPECT_EQ(floorNumber, 1);
+        EXPECT_EQ(transitionFrames, 1);
     }
 }

@@ -120,3 +120,23 @@ TEST_F(Press, StripsRightOfAndBelowTheLastCellNameNoCell) {
     EXPECT_TRUE(cellAtPixel(300, 398, x, y));
     EXPECT_EQ(y, 6);
 }
+
+TEST_F(Press, APanelAndBandOfAnySizeNameTheCellsExactly) {
+    // init.txt may hold -2^31: the map then begins far left and reaches far down.
+    buildFloor({"..", ".."});
+    panelWidth = INT32_MIN;
+    bandHeight = INT32_MIN;
+    int32_t x = -1, y = -1;
+    // Tiles of (640 + 2^31) / 2 and (480 + 2^31) / 2 pixels: the screen is in cell (1, 0).
+    EXPECT_TRUE(cellAtPixel(639, 479, x, y));
+    EXPECT_EQ(x, 1);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(tileWidth(), 1073742144);
+    panelWidth = INT32_MAX;
+    bandHeight = INT32_MAX;
+    EXPECT_FALSE(cellAtPixel(639, 0, x, y));
+    buildFloor({"."});
+    panelWidth = INT32_MIN;
+    EXPECT_EQ(tileWidth(), INT32_MAX) << "held at the largest size";
+    EXPECT_EQ(exactTileWidth(), int64_t{640} - INT32_MIN);
+}

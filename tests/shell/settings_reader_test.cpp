@@ -123,6 +123,24 @@ TEST(SettingsParsing, NumbersBeyond32BitsAreBadRecords) {
     EXPECT_EQ(parse("a 99999999999999999999999").wholeRecords, 0);
 }
 
+TEST(SettingsParsing, ANumberRunningIntoOtherCharactersIsTakenAndEndsTheReading) {
+    const SettingsRecords cut = parse("a 5 b 7x c 9 d 9 e 9 f 1 2 3 g 9");
+    EXPECT_EQ(cut.bandHeight, 5);
+    EXPECT_EQ(cut.panelWidth, 7);
+    EXPECT_EQ(cut.rosterTop, 0);
+    EXPECT_EQ(cut.wholeRecords, 2);
+    // The colour's last number cut short still makes a colour; an earlier one does not.
+    const SettingsRecords last = parse("a 1 b 2 c 3 d 4 e 5 f 1 2 0x3g g 10");
+    EXPECT_EQ(last.blue, 3);
+    EXPECT_EQ(last.shotShowTicks, 0);
+    EXPECT_EQ(last.wholeRecords, 6);
+    const SettingsRecords middle = parse("a 1 b 2 c 3 d 4 e 5 f 1 08 3 g 10");
+    EXPECT_EQ(middle.red + middle.green + middle.blue, 0);
+    EXPECT_EQ(middle.wholeRecords, 5);
+    // No length limit: a zero-padded (so octal) number of 40 digits.
+    EXPECT_EQ(parse("a " + std::string(39, '0') + "17").bandHeight, 15);
+}
+
 TEST(SettingsParsing, LongLabelsAreSkippedWhole) {
     const std::string forty(40, 'w');
     const std::string huge(5000, 'h');
@@ -139,6 +157,10 @@ TEST(TimerInterval, UsesTheSettingOnlyWhenTheTimerCanRunAtIt) {
     EXPECT_EQ(timerIntervalMs(40), 40);
     EXPECT_EQ(timerIntervalMs(0), DEFAULT_TICK_MS);
     EXPECT_EQ(timerIntervalMs(-5), DEFAULT_TICK_MS);
+    // The library's count of the interval must fit a 32-bit long.
+    EXPECT_EQ(timerIntervalMs(LONGEST_TICK_MS), LONGEST_TICK_MS);
+    EXPECT_EQ(timerIntervalMs(INT32_MAX), LONGEST_TICK_MS);
+    EXPECT_LE(int64_t{LONGEST_TICK_MS} * (1193181 / 1000), INT32_MAX); // MSEC_TO_TIMER
 }
 
 // readSettings itself: the file, then the colour through makecol in 16 bits.

@@ -137,6 +137,26 @@ void VirtualDisplay::windowOrigin(unsigned long window, int32_t& x, int32_t& y) 
     y = rootY;
 }
 
+void VirtualDisplay::pressCloseBox(unsigned long window) {
+    Display* d = connection->display;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, window, False, NoEventMask, &event);
+    XSync(d, False);
+}
+
+void VirtualDisplay::loseServer() {
+    // Our own connection first: Xlib would end this process on the lost server.
+    XCloseDisplay(connection->display);
+    connection->display = nullptr;
+    server->stop();
+}
+
 void VirtualDisplay::watchMappings() {
     Display* d = connection->display;
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);

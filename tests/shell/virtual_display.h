@@ -33,6 +33,12 @@ class VirtualDisplay {
     // Where a window's top-left pixel is on the screen.
     void windowOrigin(unsigned long window, int32_t& x, int32_t& y);
 
+    // What a window manager sends when the window's close box is pressed.
+    void pressCloseBox(unsigned long window);
+    // The server goes away under its clients, as at the end of a desktop session.
+    // Nothing else may be asked of the display afterwards.
+    void loseServer();
+
     // From now on, remembers whether any top-level window gets mapped.
     void watchMappings();
     bool sawMapping();

@@ -60,6 +60,17 @@ TEST_F(MissionList, WordsUpToTheirLimitsAreAccepted) {
     EXPECT_EQ(why, "has a map path over 79 characters for floor 1");
 }
 
+TEST_F(MissionList, NumbersHaveNoLengthLimitAndMalformedOnesAreShownCut) {
+    const std::string padded = std::string(40, '0') + "3";
+    ASSERT_TRUE(read("0" + padded + " L a.map U " + padded + " S 1 M 0", 1)) << why;
+    EXPECT_EQ(floors, 3);
+    EXPECT_EQ(plan.unitCount, 3);
+    EXPECT_FALSE(read("1 L a.map U 3 S 1 M " + std::string(70, '7') + "x", 1));
+    EXPECT_EQ(why, "has a malformed medkit count \"" + std::string(60, '7') + "...\" for floor 1");
+    EXPECT_FALSE(read("1 L a.map U 3 S 1x M 0", 1));
+    EXPECT_EQ(why, "has a malformed squad size \"1x\" for floor 1");
+}
+
 TEST_F(MissionList, AFailedReadLeavesTheFloorCountAlone) {
     EXPECT_FALSE(read("2 A a.map B 1 C 1 D 0", 2));
     EXPECT_EQ(why, "ends before the label for floor 2");

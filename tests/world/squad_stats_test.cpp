@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "game_files.h"
@@ -112,26 +114,55 @@ TEST_F(SquadStats, AFloorWithOneUnitIsNeverWrittenPast) {
     expectWeapon(units[0], 6, 15, 8);
 }
 
-TEST_F(SquadStats, AnUnreadableValueLeavesOnlyItsField) {
+TEST_F(SquadStats, NumbersReadAsPercentIWhateverTheirLength) {
     generate(4, 4);
     TestRandom r{randomState()};
-    ASSERT_TRUE(read("8 fast 6 7 2\n"
-                     "6 7 8 9 sword\n"
-                     "9 5 0x6 05 1\n"));
-    EXPECT_EQ(units[0].speed, 8);
-    EXPECT_EQ(units[0].dodge, generated[0].dodge);
-    EXPECT_EQ(units[0].accuracy, 6);
-    EXPECT_EQ(units[0].strength, 7);
-    expectWeapon(units[0], 6, 15, 8);
+    ASSERT_TRUE(read("9 5 0x6 05 1\n" + std::string(40, '0') + "7 +6 -0 0X1f 2\n"));
+    EXPECT_EQ(units[0].accuracy, 6) << "hexadecimal";
+    EXPECT_EQ(units[0].strength, 5) << "octal";
+    expectWeapon(units[0], 8, 8, 4);
     EXPECT_EQ(units[0].weaponSound, r.next() % 3);
-    EXPECT_EQ(units[1].strength, 9);
-    expectWeapon(units[1], 4, 10, 6);
-    EXPECT_EQ(units[1].weaponSound, generated[1].weaponSound) << "no kind, no draw";
-    EXPECT_EQ(units[2].accuracy, 6) << "hexadecimal";
-    EXPECT_EQ(units[2].strength, 5) << "octal";
-    expectWeapon(units[2], 8, 8, 4);
-    EXPECT_EQ(units[2].weaponSound, r.next() % 3);
-    // The file ends before the fourth entry.
-    expectSameStats(units[3], generated[3]);
+    EXPECT_EQ(units[1].speed, 7) << "a zero-padded number of 41 digits";
+    EXPECT_EQ(units[1].dodge, 6);
+    EXPECT_EQ(units[1].accuracy, 0);
+    EXPECT_EQ(units[1].strength, 31);
+    expectWeapon(units[1], 6, 15, 8);
+    EXPECT_EQ(units[1].weaponSound, r.next() % 3);
+    expectSameStats(units[2], generated[2]);
     EXPECT_EQ(randomState(), r.state);
+}
+
+// "%i" takes the number at the start of a word and leaves the rest, where
+// every later "%i" fails: the file is read no further.
+TEST_F(SquadStats, TheFirstWordThatIsNoWholeNumberEndsTheReading) {
+    struct Case {
+        const char* text;
+        std::optional<int32_t> dodge; // of slot 0; none: the generated one
+        bool weaponRead;
+    };
+    const Case cases[] = {
+        {"8 7x 6 7 2\n6 7 8 9 1\n", 7, false},
+        {"8 fast 6 7 2\n6 7 8 9 1\n", std::nullopt, false},
+        {"8 08 6 7 2\n6 7 8 9 1\n", 0, false},
+        {"8 0x 6 7 2\n6 7 8 9 1\n", std::nullopt, false},
+        {"8 2147483648 6 7 2\n6 7 8 9 1\n", std::nullopt, false},
+        {"8 -2147483648 6 7 2x\n6 7 8 9 1\n", INT32_MIN, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        generate(4, 4);
+        TestRandom r{randomState()};
+        ASSERT_TRUE(read(c.text));
+        EXPECT_EQ(units[0].speed, 8);
+        EXPECT_EQ(units[0].dodge, c.dodge.value_or(generated[0].dodge));
+        if (!c.weaponRead) {
+            EXPECT_EQ(units[0].accuracy, generated[0].accuracy);
+        } else {
+            expectWeapon(units[0], 6, 15, 8);
+            EXPECT_EQ(units[0].weaponSound, r.next() % 3);
+        }
+        for (int32_t s = 1; s < 4; ++s)
+            expectSameStats(units[s], generated[s]);
+        EXPECT_EQ(randomState(), r.state) << "no draw after the reading stopped";
+    }
 }
