@@ -6,10 +6,12 @@
 
 #include <unistd.h>
 
+#include <set>
 #include <string>
 
 #include "playtest_game.h"
 #include "playtest_table.h"
+#include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/random.h"
 
@@ -82,26 +84,31 @@ TEST_F(PlaytestSmoke, ASeedReplaysItsGameWhateverWasPlayedBefore) {
         SCOPED_TRACE(name);
         const std::string first = lines(firstFloor(name, SEED));
         // Other games move the game's generator on; a new game must not notice.
-        std::string other;
         for (uint32_t s = 1; s <= 4; ++s)
-            other += lines(firstFloor(name, SEED + s));
+            firstFloor(name, SEED + s);
         EXPECT_EQ(lines(firstFloor(name, SEED)), first);
-        if (name != "random") {
-            EXPECT_NE(other, first + first + first + first) << "the seed plays no part";
-        }
     }
 }
 
-TEST_F(PlaytestSmoke, AStrategyNeverDrawsFromTheGamesGenerator) {
+TEST_F(PlaytestSmoke, ChoicesComeFromTheStrategysOwnGenerator) {
+    floorNumber = 1;
+    ASSERT_TRUE(loadFloor(1)) << floorLoadError();
+    for (turnSlot = 0; units[currentUnitIndex()].side != SIDE_SQUAD; ++turnSlot)
+        ASSERT_LT(turnSlot + 1, unitCount);
     for (const std::string& name : strategyNames()) {
         SCOPED_TRACE(name);
-        firstFloor(name, SEED); // leaves a floor loaded
-        ASSERT_FALSE(units.empty());
         const uint32_t before = randomState();
-        auto strategy = makeStrategy(name, SEED);
-        for (int i = 0; i < 20; ++i)
-            strategy->choose();
-        EXPECT_EQ(randomState(), before);
+        std::set<std::string> choices;
+        for (uint32_t seed = 0; seed < 8; ++seed) {
+            const Command c = makeStrategy(name, seed)->choose();
+            choices.insert(std::to_string(static_cast<int>(c.kind)) + " " +
+                           std::to_string(c.cell.x) + " " + std::to_string(c.cell.y));
+        }
+        EXPECT_EQ(randomState(), before) << "drew from the game's generator";
+        // A fighter's seed only breaks ties, which the first turn may not have.
+        if (name != "fight") {
+            EXPECT_GT(choices.size(), 1u) << "the seed plays no part";
+        }
     }
 }
 
