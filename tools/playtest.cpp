@@ -10,6 +10,8 @@
 // --trace prints every command the bot gives.
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -47,6 +49,11 @@ bool number(const char* text, long long low, long long high, long long& value) {
     return errno == 0 && end != text && *end == '\0' && value >= low && value <= high;
 }
 
+bool refuse(std::string& why, const std::string& reason) {
+    why = reason;
+    return false;
+}
+
 bool parse(int argc, char** argv, Options& o, std::string& why) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -55,27 +62,27 @@ bool parse(int argc, char** argv, Options& o, std::string& why) {
         if (arg == "--strategy" && hasValue) {
             o.strategies = {argv[++i]};
             if (!makeStrategy(o.strategies[0], 0))
-                return why = "no strategy '" + o.strategies[0] + "'", false;
+                return refuse(why, "no strategy '" + o.strategies[0] + "'");
         } else if (arg == "--games" && hasValue) {
             if (!number(argv[++i], 1, GAMES_MAX, v))
-                return why = "--games takes 1 to " + std::to_string(GAMES_MAX), false;
+                return refuse(why, "--games takes 1 to " + std::to_string(GAMES_MAX));
             o.games = static_cast<int32_t>(v);
         } else if (arg == "--seed" && hasValue) {
             if (!number(argv[++i], 0, UINT32_MAX, v))
-                return why = "--seed takes 0 to " + std::to_string(UINT32_MAX), false;
+                return refuse(why, "--seed takes 0 to " + std::to_string(UINT32_MAX));
             o.seed = static_cast<uint32_t>(v);
         } else if (arg == "--trace") {
             setCommandTrace(true);
         } else if (arg == "--floor" && hasValue) {
             if (!number(argv[++i], 1, INT32_MAX, v))
-                return why = "--floor takes a floor number from 1", false;
+                return refuse(why, "--floor takes a floor number from 1");
             o.floor = static_cast<int32_t>(v);
         } else if (arg.rfind("--", 0) == 0) {
-            return why = "unknown or incomplete option " + arg, false;
+            return refuse(why, "unknown or incomplete option " + arg);
         } else if (o.runDir == ".") {
             o.runDir = arg;
         } else {
-            return why = "one run directory only", false;
+            return refuse(why, "one run directory only");
         }
     }
     return true;
@@ -89,8 +96,7 @@ bool playAll(const Options& o, CampaignTable& table, std::string& why) {
             auto strategy = makeStrategy(name, seed);
             GameRecord game;
             if (!playGame(*strategy, o.floor > 0 ? o.floor : 1, o.floor > 0, game, why))
-                return why = name + " game with seed " + std::to_string(seed) + ": " + why,
-                       false;
+                return refuse(why, name + " game with seed " + std::to_string(seed) + ": " + why);
             if (o.games == 1) {
                 std::printf("%s, seed %u\n", name.c_str(), seed);
                 for (const FloorRecord& r : game.floors)

@@ -66,7 +66,7 @@ struct TurnPicture {
 
 class Bot {
   public:
-    Bot(Strategy& strategy, bool oneFloor) : strategy(strategy), oneFloor(oneFloor) {}
+    Bot(Strategy& chooser, bool floorAlone) : strategy(chooser), oneFloor(floorAlone) {}
 
     Strategy& strategy;
     bool oneFloor;
