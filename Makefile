@@ -11,8 +11,9 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
 SOAK_PASSES ?= 1000000
+PLAYTEST_GAMES ?= 200
 
-.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean
+.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak playtest clean
 
 all: build
 
@@ -87,6 +88,11 @@ bench: build
 # The monkey on the shipped campaign for SOAK_PASSES passes of the turn loop.
 soak: build
 	cd $(BUILD) && PROWLGRID_SOAK_PASSES=$(SOAK_PASSES) tests/test_soak
+
+# The playtest bot's table for the shipped campaign, PLAYTEST_GAMES games per strategy.
+playtest: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target playtest game_data
+	$(BUILD)/tools/playtest --games $(PLAYTEST_GAMES) $(BUILD)/game
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -1,0 +1,359 @@
+#include "playtest_game.h"
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "combat/shot.h"
+#include "draw/frame.h"
+#include "draw/pictures.h"
+#include "shell/platform.h"
+#include "shell/player_commands.h"
+#include "shell/startup.h"
+#include "shell/turn_loop.h"
+#include "world/floor_loading.h"
+#include "world/game_state.h"
+#include "world/random.h"
+#include "world/settings.h"
+
+namespace {
+constexpr const char* SETTINGS_PATH = "init.txt";
+constexpr const char* MISSION_LIST = "Data/Missions/Mission.dat";
+constexpr int32_t COLOUR_DEPTH = 16;
+// Big enough for every part of a picture the game takes.
+constexpr int32_t PICTURE_SIDE = 64;
+// Frames are composed into a one-pixel buffer: everything else is clipped
+// away, which is what makes hundreds of games a minute possible.
+constexpr int32_t BUFFER_SIDE = 1;
+// A pass waits for a move's steps or the transition's 101 ticks at most.
+constexpr int64_t IDLES_WITHOUT_PASS_MAX = 100000;
+// A floor with the bot pressing on and no round ending is stuck, not slow.
+constexpr int64_t PASSES_PER_FLOOR_MAX = 400000;
+
+struct GameLost : std::runtime_error {
+    GameLost() : std::runtime_error("the game went on without asking for the pointer") {}
+};
+
+bool traceCommands = false;
+const char* const COMMAND_NAMES[] = {"end turn", "move to", "shoot at"};
+
+void trace(const Command& c) {
+    const Unit& s = currentUnit();
+    std::fprintf(stderr, "floor %d slot %d: soldier %d at (%d, %d), %d points, health %d: %s",
+                 floorNumber, turnSlot, currentUnitIndex(), s.x, s.y, s.actionPoints, s.health,
+                 COMMAND_NAMES[static_cast<int>(c.kind)]);
+    if (c.kind == CommandKind::END_TURN)
+        std::fprintf(stderr, "\n");
+    else
+        std::fprintf(stderr, " (%d, %d)\n", c.cell.x, c.cell.y);
+}
+
+// The generator's value before the first draw of the program.
+uint32_t startState = 0;
+
+// What a command changes; a command that changed none of it did nothing, and
+// pressing it again would loop for ever.
+struct TurnPicture {
+    int32_t floor, rounds, slot, x, y, points, enemyHealth, shots;
+    bool operator==(const TurnPicture& o) const {
+        return floor == o.floor && rounds == o.rounds && slot == o.slot && x == o.x && y == o.y &&
+               points == o.points && enemyHealth == o.enemyHealth && shots == o.shots;
+    }
+};
+
+class Bot {
+  public:
+    Bot(Strategy& chooser, bool floorAlone) : strategy(chooser), oneFloor(floorAlone) {}
+
+    Strategy& strategy;
+    bool oneFloor;
+    GameRecord game;
+    bool recordOpen = false;
+    bool stopping = false;
+    int32_t x = 0, y = 0, buttons = 0;
+    int64_t idles = 0;
+    int64_t passes = 0;
+    int32_t lastSlot = 0;
+    std::vector<int32_t> enemyHealth;
+    TurnPicture lastCommand{-1, 0, 0, 0, 0, 0, 0, 0};
+
+    FloorRecord& record() { return game.floors.back(); }
+
+    void floorLoaded() {
+        if (stopping)
+            return;
+        FloorRecord r;
+        r.floor = floorNumber;
+        game.floors.push_back(r);
+        recordOpen = true;
+        passes = 0;
+        lastSlot = turnSlot;
+        enemyHealth.clear();
+        for (int32_t i = 0; i < unitCount; ++i)
+            enemyHealth.push_back(units[i].health);
+        aliveAtStart = squadAlive();
+    }
+
+    void close(FloorOutcome outcome) {
+        if (!recordOpen)
+            return;
+        recordOpen = false;
+        FloorRecord& r = record();
+        r.outcome = outcome;
+        r.rounds += 1; // the round in play counts
+        r.soldiersLost = aliveAtStart - squadAlive();
+        r.killed = 0;
+        for (int32_t i = 0; i < unitCount; ++i)
+            r.killed += units[i].side != SIDE_SQUAD && units[i].health <= 0;
+        if (oneFloor)
+            stopping = true;
+    }
+
+    void shotFired() {
+        if (recordOpen && currentUnit().side == SIDE_SQUAD)
+            ++record().shots;
+    }
+
+    int32_t pass() {
+        idles = 0;
+        ++passes;
+        observe();
+        decide();
+        return x;
+    }
+
+    void idle() {
+        if (++idles > IDLES_WITHOUT_PASS_MAX)
+            throw GameLost();
+        timerTick();
+    }
+
+  private:
+    int32_t aliveAtStart = 0;
+    bool releaseSeen = false;
+
+    static int32_t squadAlive() {
+        int32_t alive = 0;
+        for (int32_t i = 0; i < squadSize; ++i)
+            alive += units[i].health > 0;
+        return alive;
+    }
+
+    static bool floorOver() { return enemiesLeft < 1 || squadOnFloor < 1; }
+
+    // Only the squad's shots hurt enemies, and one press makes one shot.
+    void observe() {
+        if (!recordOpen)
+            return;
+        for (int32_t i = 0; i < unitCount && i < static_cast<int32_t>(enemyHealth.size()); ++i) {
+            if (units[i].side != SIDE_SQUAD && units[i].health < enemyHealth[i])
+                ++record().hits;
+            enemyHealth[i] = units[i].health;
+        }
+        if (turnSlot < lastSlot)
+            ++record().rounds;
+        lastSlot = turnSlot;
+        if (floorOver())
+            close(squadAlive() == 0 ? FloorOutcome::LOST : FloorOutcome::COMPLETED);
+        else if (record().rounds >= ROUNDS_PER_FLOOR_MAX || passes > PASSES_PER_FLOOR_MAX) {
+            close(FloorOutcome::STALLED);
+            stopping = true;
+        }
+    }
+
+    TurnPicture picture() {
+        const Unit& s = currentUnit();
+        int32_t health = 0;
+        for (int32_t i = 0; i < unitCount; ++i)
+            health += units[i].side != SIDE_SQUAD ? units[i].health : 0;
+        return TurnPicture{floorNumber, record().rounds, turnSlot, s.x, s.y,
+                           s.actionPoints, health, record().shots};
+    }
+
+    void decide() {
+        const bool mayCommand = recordOpen && !stopping && shotTimer <= 0 &&
+                                turnState == TURN_AWAIT_PLAYER && !floorOver();
+        // A press counts only after the loop has seen the buttons up in a pass
+        // that takes commands; passes during the enemies' turns do not look.
+        if (!mayCommand || buttons != 0 || !releaseSeen) {
+            releaseSeen = mayCommand;
+            buttons = 0;
+            return;
+        }
+        releaseSeen = false;
+        const TurnPicture now = picture();
+        const Command command = now == lastCommand ? Command{CommandKind::END_TURN, Cell{}}
+                                                   : strategy.choose();
+        lastCommand = now;
+        if (traceCommands)
+            trace(command);
+        x = panelWidth + command.cell.x * tileWidth() + tileWidth() / 2;
+        y = command.cell.y * tileHeight() + tileHeight() / 2;
+        buttons = command.kind == CommandKind::END_TURN ? BUTTON_RIGHT : BUTTON_LEFT;
+    }
+};
+
+Bot* bot = nullptr;
+
+void noFrame(BITMAP*) {}
+int32_t mouseX() {
+    return bot->pass();
+}
+int32_t mouseY() {
+    return bot->y;
+}
+int32_t mouseButtons() {
+    return bot->buttons;
+}
+void clearMouseButtons() {
+    bot->buttons = 0;
+}
+bool escDown() {
+    return bot->stopping;
+}
+bool keyPressed() {
+    return false;
+}
+void clearKeys() {}
+void idle() {
+    bot->idle();
+}
+void playShot(int32_t) {}
+
+void floorLoaded() {
+    if (bot)
+        bot->floorLoaded();
+}
+void shotSound(int32_t) {
+    if (bot)
+        bot->shotFired();
+}
+
+BITMAP* blank(int32_t side) {
+    BITMAP* b = create_bitmap(side, side);
+    if (b)
+        clear_bitmap(b);
+    return b;
+}
+
+bool createPictures() {
+    BITMAP** const pictures[] = {&wallBmp,   &wall2Bmp,  &playerBmp, &player2Bmp, &targetBmp,
+                                 &motionBmp, &nowalkBmp, &waitBmp,   &medkitBmp,  &mainBmp,
+                                 &instructBmp, &doorBmp, &diamondBmp};
+    for (BITMAP** p : pictures)
+        if (!(*p = blank(PICTURE_SIDE)))
+            return false;
+    backBuffer = blank(BUFFER_SIDE);
+    mapBackground = blank(BUFFER_SIDE);
+    return backBuffer && mapBackground;
+}
+
+// The state start-up leaves before the first floor, as a new process has it.
+void resetGame(int32_t firstFloor) {
+    setRandomState(startState);
+    releaseFloorArrays();
+    floorNumber = firstFloor;
+    allFloorsDone = false;
+    turnState = TURN_NEXT;
+    tickPending = false;
+    shotTimer = 0;
+    shotTarget = NO_UNIT;
+    shotDamage = 0;
+    buttonHeld = false;
+}
+} // namespace
+
+bool preparePlaytest(std::string& why) {
+    static bool started = false;
+    if (!started) {
+        startState = randomState();
+        if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
+            why = "the library would not start";
+            return false;
+        }
+        set_color_depth(COLOUR_DEPTH);
+        if (!createPictures()) {
+            why = "no memory for the pictures";
+            return false;
+        }
+        started = true;
+    }
+    if (std::FILE* list = std::fopen(MISSION_LIST, "r"))
+        std::fclose(list);
+    else {
+        why = std::string("no ") + MISSION_LIST + " here: not a run directory";
+        return false;
+    }
+    readSettings(SETTINGS_PATH); // none: the game plays on with every setting 0
+    setFramePresenter(nullptr);
+    setMapRedrawHook(floorLoaded);
+    setShotSoundPlayer(shotSound);
+    platform = Platform{noFrame, mouseX,     ::mouseY, mouseButtons, clearMouseButtons,
+                        escDown, keyPressed, clearKeys, ::idle,      playShot};
+    return true;
+}
+
+bool playGame(Strategy& strategy, int32_t firstFloor, bool oneFloor, GameRecord& game,
+              std::string& why) {
+    Bot player(strategy, oneFloor);
+    bot = &player;
+    resetGame(firstFloor);
+    bool ok = loadFloor(firstFloor);
+    if (!ok)
+        why = allFloorsDone ? "the campaign has no floor " + std::to_string(firstFloor)
+                            : floorLoadError();
+    TurnLoopEnd end = TurnLoopEnd::ESCAPED;
+    if (ok) {
+        try {
+            runTurnLoop();
+            end = turnLoopEnd();
+        } catch (const GameLost& lost) {
+            why = lost.what();
+            ok = false;
+        }
+    }
+    if (ok && end == TurnLoopEnd::FLOOR_REFUSED) {
+        why = floorLoadError();
+        ok = false;
+    }
+    // The last floor's exit ends the game inside the pass: no later pass saw it.
+    player.close(end == TurnLoopEnd::COMPLETED ? FloorOutcome::COMPLETED : FloorOutcome::STALLED);
+    game = player.game;
+    game.completed = ok && !game.floors.empty() &&
+                     game.floors.back().outcome == FloorOutcome::COMPLETED &&
+                     (oneFloor || end == TurnLoopEnd::COMPLETED);
+    bot = nullptr;
+    return ok;
+}
+
+void setCommandTrace(bool on) {
+    traceCommands = on;
+}
+
+const char* outcomeName(FloorOutcome outcome) {
+    switch (outcome) {
+    case FloorOutcome::COMPLETED:
+        return "completed";
+    case FloorOutcome::LOST:
+        return "lost";
+    default:
+        return "stalled";
+    }
+}
+
+namespace {
+std::string count(int32_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+} // namespace
+
+std::string describeFloor(const FloorRecord& r) {
+    return "floor " + std::to_string(r.floor) + ": " + outcomeName(r.outcome) + " in " +
+           count(r.rounds, "round", "rounds") + ", " +
+           count(r.soldiersLost, "soldier", "soldiers") + " lost, " +
+           count(r.shots, "shot", "shots") + ", " + count(r.hits, "hit", "hits") + ", " +
+           count(r.killed, "enemy", "enemies") + " killed";
+}
