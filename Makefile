@@ -12,7 +12,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings_file floor_loading squad_stats text_page
 SOAK_PASSES ?= 1000000
 
-.PHONY: all deps build play test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean
+.PHONY: all deps build play test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak clean \
+  release-deps release test-release
 
 all: build
 
@@ -73,5 +74,16 @@ bench: build
 soak: build
 	cd $(BUILD) && PROWLGRID_SOAK_PASSES=$(SOAK_PASSES) tests/test_soak
 
+# The packages for players, in dist/: see the README's Releases section.
+release-deps:
+	@tools/release/deps.sh
+
+release: release-deps
+	tools/release/build.sh
+
+# Installs and starts each package as a player would.
+test-release: release
+	tools/release/test.sh
+
 clean:
-	rm -rf $(BUILD) build-*
+	rm -rf $(BUILD) build-* dist
