@@ -83,7 +83,7 @@ release: release-deps
 
 # Installs and starts each package as a player would.
 test-release: release
-	tools/release/test.sh
+	tests/release/run.sh
 
 clean:
 	rm -rf $(BUILD) build-* dist

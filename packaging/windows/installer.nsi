@@ -1,6 +1,7 @@
 ; The Windows installer. makensis gets VERSION, STAGE (the zip's folder),
 ; FILES and REMOVALS (generated lists of that folder) and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit game; it also runs where no 32-bit support is.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

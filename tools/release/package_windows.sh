@@ -42,7 +42,7 @@ removals=$stage/removals.nsh
 done
 (cd "$top" && find . -type f | sort) | while read -r file; do
   win=$(echo "${file#./}" | tr / '\\')
-  dir=$(dirname "$win" | tr / '\\')
+  dir=$(dirname "${file#./}" | tr / '\\')
   [ "$dir" = . ] && dir="" || dir="\\$dir"
   printf 'SetOutPath "$INSTDIR%s"\nFile "%s/%s"\n' "$dir" "$top" "${file#./}" >> "$files"
   printf 'Delete "$INSTDIR\\%s"\n' "$win" >> "$removals"
