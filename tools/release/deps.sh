@@ -11,7 +11,7 @@ packages=(
   libasound2-dev libxext-dev libxpm-dev libxcursor-dev   # Allegro's static Linux build
   libxxf86vm-dev libxt-dev libsm-dev libice-dev
   dpkg-dev fakeroot lintian appstream desktop-file-utils  # the Debian package
-  zip nsis                                                # the Windows packages
+  zip nsis unzip                                          # the Windows packages
   wine wine64                                             # their smoke tests
 )
 source_list=/etc/apt/sources.list.d/vellmora-deb-src.sources
@@ -22,7 +22,9 @@ for p in "${packages[@]}"; do
 done
 # Is some source line for the main archive present already (ours or the machine's)?
 has_source_line() {
-  apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources
+  local targets
+  targets=$(apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null)
+  grep -qx Sources <<<"$targets"
 }
 [ ${#missing[@]} -eq 0 ] && has_source_line && exit 0
 

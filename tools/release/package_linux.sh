@@ -13,7 +13,8 @@ for exe in prowlgrid prowlgrid-windowed; do
   install -m 755 -s "$WORK/linux/$exe" "$top/bin/$exe"
 done
 # Only the system's own libraries may remain dynamic.
-if ldd "$top/bin/prowlgrid" | grep -Eq 'liballeg|libstdc\+\+'; then
+libraries=$(ldd "$top/bin/prowlgrid")
+if grep -Eq 'liballeg|libstdc\+\+' <<<"$libraries"; then
   echo "package_linux.sh: Allegro or the C++ runtime is not linked statically" >&2
   exit 1
 fi
