@@ -13,7 +13,8 @@ FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
 SOAK_PASSES ?= 1000000
 PLAYTEST_GAMES ?= 200
 
-.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak playtest clean
+.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak \
+  playtest release-deps release test-release clean
 
 all: build
 
@@ -94,5 +95,16 @@ playtest: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target playtest game_data
 	$(BUILD)/tools/playtest --games $(PLAYTEST_GAMES) $(BUILD)/game
 
+# The packages for players, in dist/: see the README's Releases section.
+release-deps:
+	@tools/release/deps.sh
+
+release: release-deps
+	tools/release/build.sh
+
+# Installs and starts each package as a player would.
+test-release: release
+	tests/release/run.sh
+
 clean:
-	rm -rf $(BUILD) build-*
+	rm -rf $(BUILD) build-* dist

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The release's smoke tests: each package is installed or unpacked and the real
+# game started as a player would, on a private X server (smoke_play drives it).
+#   the .deb      apt-get install, started by an unprivileged user from /, purged
+#   the tarball   started through a symbolic link to its launcher, from /
+#   the zip       under Wine; its title page equal to the Linux build's
+#   the installer silent install, start from its start-menu entry, silent uninstall
+# Needs root (or sudo) for apt-get. Everything it starts is stopped on exit.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+version=$(cat "$root/packaging/VERSION")
+dist=$root/dist
+work=$root/${RELEASE_BUILD:-build-release}/test-release
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+rm -rf "$work"
+mkdir -p "$work"
+g++ -std=c++17 -O2 -Wall -Wextra -Wshadow -o "$work/smoke_play" "$root/tests/release/smoke_play.cpp" -lX11
+smoke=$work/smoke_play
+
+xvfb=""
+desktop=""
+cleanup() {
+  if [ -n "$desktop" ]; then
+    WINEPREFIX=$work/wine wineserver -k 2>/dev/null || true
+    kill "$desktop" 2>/dev/null || true
+  fi
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+passed=()
+pass() { passed+=("$1"); echo "-- passed: $1 (${SECONDS}s in)"; }
+
+# ---------------------------------------------------------------- the .deb
+deb=$dist/vellmora_${version}_amd64.deb
+echo "== $deb"
+$sudo apt-get purge -y -qq vellmora >/dev/null 2>&1 || true
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$deb" >/dev/null
+installed=$(dpkg-query -L vellmora)
+convert /usr/share/games/vellmora/Data/Images/main.bmp "ppm:$work/main.ppm"
+# nobody has no home and no rights on the data: the game must only read it.
+"$smoke" /usr/share/games/vellmora "$work/main.ppm" --save "$work/title-deb.ppm" -- \
+  $sudo runuser -u nobody -- env -i DISPLAY="$DISPLAY" HOME=/nonexistent \
+  PATH=/usr/local/bin:/usr/bin:/bin:/usr/games sh -c 'cd / && exec vellmora'
+DEBIAN_FRONTEND=noninteractive $sudo apt-get purge -y -qq vellmora >/dev/null
+left=""
+while read -r path; do
+  # Folders the package shares with others (/usr/games, ...) stay.
+  [ -e "$path" ] && ! [ -d "$path" ] && left+=" $path"
+done <<<"$installed"
+for dir in /usr/share/games/vellmora /usr/lib/games/vellmora /usr/share/doc/vellmora; do
+  [ -e "$dir" ] && left+=" $dir"
+done
+[ -z "$left" ] || { echo "left behind after the purge:$left" >&2; exit 1; }
+pass "deb: installed, started by nobody from /, purged"
+
+# ---------------------------------------------------------------- the tarball
+tarball=$dist/vellmora-$version-linux-x86_64.tar.gz
+echo "== $tarball"
+mkdir -p "$work/unpacked" "$work/bin"
+tar xzf "$tarball" -C "$work/unpacked"
+top=$work/unpacked/vellmora-$version-linux-x86_64
+ln -s "$top/vellmora" "$work/bin/vellmora"
+# The static build must show what the Debian build showed.
+(cd / && "$smoke" "$top/game" "$work/title-deb.ppm" --exact --save "$work/title-linux.ppm" -- \
+  env HOME="$work" "$work/bin/vellmora")
+pass "tarball: started through a symbolic link from /, title equal to the deb's"
+
+# ---------------------------------------------------------------- Windows
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export HOME=$work/home
+mkdir -p "$HOME"
+# No sound device here, and the game stops at start-up without one.
+echo 'pcm.!default { type null }' > "$HOME/.asoundrc"
+echo "== Wine's first start"
+wineboot -i >/dev/null 2>&1
+# Input only reaches a window inside Wine's own desktop: every program of
+# this prefix goes there, and the desktop is up before the first one starts.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+wine explorer /desktop=Default,800x600 >/dev/null 2>&1 &
+desktop=$!
+for _ in $(seq 300); do
+  xwininfo -root -children 2>/dev/null | grep -q '"Default - Wine desktop"' && break
+  sleep 0.1
+done
+
+zip=$dist/vellmora-$version-windows-x86_64.zip
+echo "== $zip"
+mkdir -p "$work/windows"
+(cd "$work/windows" && unzip -q "$zip")
+folder=$work/windows/vellmora-$version-windows-x86_64
+"$smoke" "$folder" "$work/title-linux.ppm" --exact --save "$work/title-wine.ppm" --move -- \
+  sh -c "cd '$folder' && exec wine vellmora.exe"
+pass "zip: under Wine, title equal to the Linux build's, START, story, floor 1, a move, Esc"
+
+setup=$dist/vellmora-$version-windows-x86_64-setup.exe
+echo "== $setup"
+drive=$WINEPREFIX/drive_c
+installed_dir="$drive/Program Files/Vellmora"
+menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vellmora"
+wine "$setup" /S
+[ -f "$installed_dir/vellmora.exe" ] || { echo "no vellmora.exe after the silent install" >&2; exit 1; }
+[ -f "$menu/Vellmora.lnk" ] || { echo "no start-menu entry after the silent install" >&2; exit 1; }
+# From /, so only the shortcut can give the game its folder.
+(cd / && "$smoke" "$installed_dir" "$work/title-linux.ppm" --exact \
+  --detached 'Vellmora\vellmora.exe' -- wine start /unix "$menu/Vellmora.lnk")
+wine "$installed_dir/uninstall.exe" /S
+# The uninstaller runs on from a copy of itself: wait for it to finish.
+for _ in $(seq 600); do
+  [ -e "$installed_dir" ] || [ -e "$menu" ] || break
+  sleep 0.1
+done
+[ ! -e "$installed_dir" ] || { echo "left behind: $(find "$installed_dir")" >&2; exit 1; }
+[ ! -e "$menu" ] || { echo "left behind: $menu" >&2; exit 1; }
+if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vellmora' >/dev/null 2>&1; then
+  echo "left behind: the uninstall entry in the registry" >&2
+  exit 1
+fi
+pass "installer: silent install, started from the start menu, silent uninstall"
+
+echo "all ${#passed[@]} release smoke tests passed"
