@@ -11,6 +11,7 @@
 #include "draw/frame.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
+#include "shell/new_game.h"
 #include "shell/player_commands.h"
 #include "shell/startup.h"
 #include "shell/turn_loop.h"
@@ -255,14 +256,7 @@ bool createPictures() {
 void resetGame(int32_t firstFloor) {
     setRandomState(startState);
     releaseFloorArrays();
-    floorNumber = firstFloor;
-    allFloorsDone = false;
-    turnState = TURN_NEXT;
-    tickPending = false;
-    shotTimer = 0;
-    shotTarget = NO_UNIT;
-    shotDamage = 0;
-    buttonHeld = false;
+    resetForNewGame(firstFloor);
 }
 } // namespace
 

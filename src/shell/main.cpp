@@ -3,6 +3,7 @@
 
 #include <mutex>
 
+#include "shell/new_game.h"
 #include "shell/play_game.h"
 #include "shell/platform_allegro.h"
 #include "shell/startup.h"
@@ -20,7 +21,7 @@ bool startUp() {
     loadShotSamples();
     installAllegroPlatform();
     connectSubsystems();
-    floorNumber = 1;
+    resetForNewGame(1);
     initGameState();
     return true;
 }

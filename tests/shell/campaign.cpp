@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/player_commands.h"
+#include "shell/new_game.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/random.h"
@@ -77,14 +77,7 @@ Campaign::~Campaign() {
 
 bool Campaign::start() {
     setRandomState(1);
-    floorNumber = 1;
-    allFloorsDone = false;
-    turnState = TURN_NEXT;
-    tickPending = false;
-    shotTimer = 0;
-    shotTarget = NO_UNIT;
-    shotDamage = 0;
-    buttonHeld = false;
+    resetForNewGame(1);
     return loadFloor(floorNumber);
 }
 

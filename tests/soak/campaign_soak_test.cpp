@@ -13,7 +13,7 @@
 #include <string>
 
 #include "monkey_platform.h"
-#include "shell/player_commands.h"
+#include "shell/new_game.h"
 #include "shell/startup.h"
 #include "shell/subsystem_hooks.h"
 #include "shell/turn_loop.h"
@@ -54,14 +54,7 @@ class CampaignSoak : public testing::Test {
 
     // The game as start-up leaves it, floor 1 loaded; the random sequence goes on.
     static bool newGame() {
-        floorNumber = 1;
-        allFloorsDone = false;
-        turnState = TURN_NEXT;
-        tickPending = false;
-        shotTimer = 0;
-        shotTarget = NO_UNIT;
-        shotDamage = 0;
-        buttonHeld = false;
+        resetForNewGame(1);
         return loadFloor(floorNumber);
     }
 
