@@ -30,15 +30,24 @@ has_source_line() {
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+# Source lines for the archives the machine already uses, so no archive is
+# named here.
+source_lines() {
+  local f
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -e "$f" ] && [ "$f" != "$source_list" ] || continue
+    sed 's/^Types:[[:space:]]*deb$/Types: deb-src/' "$f"
+    echo
+  done
+}
 if ! has_source_line; then
   echo "adding $source_list for Allegro's source tarball"
-  $sudo tee "$source_list" >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+  lines=$(source_lines)
+  [ -n "$lines" ] && printf '%s\n' "$lines" | $sudo tee "$source_list" >/dev/null
+  if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list; then
+    grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+      $sudo tee "${source_list%.sources}.list" >/dev/null
+  fi
 fi
 $sudo apt-get update -qq
 if [ ${#missing[@]} -gt 0 ]; then
