@@ -38,7 +38,9 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-play: build
+# Only the game, the tools and the run directory: no tests or benchmarks.
+play: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target prowlgrid prowlgrid-windowed game_data
 	cd $(BUILD)/game && ../prowlgrid-windowed
 
 # One floor on its own: `make try FLOOR=floor3` builds build/try/, whose
@@ -56,9 +58,13 @@ try: build
 floor-pictures: build
 	tools/floor_pictures.sh $(BUILD) docs/floors
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	$(MAKE) --no-print-directory test-asan test-tsan test-fuzz-smoke
+# Every stage runs even when one before it failed; the last line sums them up.
+test: deps $(BUILD)/CMakeCache.txt
+	@tools/test_summary.sh \
+	  'cmake --build $(BUILD) -j $(JOBS) && cd $(BUILD) && ctest --output-on-failure -j $(JOBS)' \
+	  '$(MAKE) --no-print-directory test-asan' \
+	  '$(MAKE) --no-print-directory test-tsan' \
+	  '$(MAKE) --no-print-directory test-fuzz-smoke'
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)

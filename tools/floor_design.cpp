@@ -1,7 +1,8 @@
 #include "floor_design.h"
 
-#include <deque>
+#include <utility>
 
+#include "path/movement_rules.h"
 #include "start_cells.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
@@ -37,33 +38,52 @@ std::string checkStartsOpen(const std::vector<CellPos>& cells, const MapGrid& gr
     return "";
 }
 
-// Cover is left out: a soldier may pass it only while unseen, and the safe
-// assumption is that the guards see it.
-bool walkable(int32_t code) {
-    return code == CELL_FLOOR || code == CELL_EXIT || code == CELL_MEDKIT;
-}
-
-// Cells reachable from the start with the game's eight-neighbour steps.
-std::vector<bool> reachableFrom(const MapGrid& grid, const CellPos& start) {
-    std::vector<bool> seen(grid.cells.size(), false);
-    std::deque<CellPos> open{start};
-    seen[static_cast<size_t>(start.y) * grid.width + start.x] = true;
-    while (!open.empty()) {
-        const CellPos c = open.front();
-        open.pop_front();
-        for (int32_t dy = -1; dy <= 1; ++dy)
-            for (int32_t dx = -1; dx <= 1; ++dx) {
-                const CellPos n{c.x + dx, c.y + dy};
-                if (n.x < 0 || n.y < 0 || n.x >= grid.width || n.y >= grid.height)
-                    continue;
-                const size_t i = static_cast<size_t>(n.y) * grid.width + n.x;
-                if (!seen[i] && walkable(grid.cells[i])) {
-                    seen[i] = true;
-                    open.push_back(n);
-                }
-            }
+// canEnter and stepCost read the game's map and turn; the check lends them
+// the floor with no units on it and nobody acting, and puts everything back.
+class LentMap {
+  public:
+    explicit LentMap(const MapGrid& grid)
+        : width(mapWidth), height(mapHeight), cells(std::move(mapCells)),
+          occupied(std::move(occupancy)), slot(turnSlot) {
+        mapWidth = grid.width;
+        mapHeight = grid.height;
+        mapCells = grid.cells;
+        occupancy = std::vector<int32_t>(grid.cells.size(), 0);
+        // No acting soldier, so cover stays closed: a soldier may pass it only
+        // while unseen, and the safe assumption is that the guards see it.
+        turnSlot = -1;
     }
-    return seen;
+    ~LentMap() {
+        mapWidth = width;
+        mapHeight = height;
+        mapCells = std::move(cells);
+        occupancy = std::move(occupied);
+        turnSlot = slot;
+    }
+    LentMap(const LentMap&) = delete;
+    LentMap& operator=(const LentMap&) = delete;
+
+  private:
+    int32_t width;
+    int32_t height;
+    std::vector<int32_t> cells;
+    std::vector<int32_t> occupied;
+    int32_t slot;
+};
+
+// The first squad start the game's own search finds no route from, if any.
+const CellPos* cutOffStart(const std::vector<CellPos>& starts, const MapGrid& grid,
+                           const CellPos& exit) {
+    const LentMap lent(grid);
+    // A search of its own leaves the game's program-wide one as it was.
+    PathSearch search;
+    search.setRows(grid.width);
+    search.costFn = stepCost;
+    search.validFn = canEnter;
+    for (const CellPos& s : starts)
+        if (!search.findPath(s.x, s.y, exit.x, exit.y))
+            return &s;
+    return nullptr;
 }
 
 } // namespace
@@ -86,11 +106,10 @@ std::string checkFloorDesign(const FloorPlan& plan, const MapGrid& grid) {
         return "has " + std::to_string(exits.size()) + " exits, " + cellText(exits[0]) + " and " +
                cellText(exits[1]) + " among them; a floor has one";
 
-    const std::vector<bool> reach = reachableFrom(grid, exits.front());
-    for (const CellPos& s : squadStartCells(plan))
-        if (!reach[static_cast<size_t>(s.y) * grid.width + s.x])
-            return "has its exit " + cellText(exits.front()) + " out of reach of the squad start " +
-                   cellText(s) + " over open floor (cover does not count)";
+    const std::vector<CellPos> starts = squadStartCells(plan);
+    if (const CellPos* cut = cutOffStart(starts, grid, exits.front()))
+        return "has its exit " + cellText(exits.front()) + " out of reach of the squad start " +
+               cellText(*cut) + " over open floor (cover does not count)";
     return "";
 }
 

@@ -92,3 +92,32 @@ TEST(FloorDesign, TheSquadNeverGrowsFromOneFloorToTheNext) {
     EXPECT_EQ(checkSquadSizes({squadOf(3), squadOf(6)}),
               "gives floor 2 a squad of 4, larger than the 3 of the floor before");
 }
+
+TEST(FloorDesign, IgnoresAndKeepsTheGameInPlay) {
+    // A game in play whose acting soldier is unseen, so the game's own rules
+    // would open cover to it; the check must neither use nor disturb that.
+    mapWidth = 2;
+    mapHeight = 2;
+    mapCells = {CELL_FLOOR, CELL_WALL2, CELL_EXIT, CELL_FLOOR};
+    occupancy = {1, 0, 0, 1};
+    Unit soldier{};
+    soldier.side = SIDE_SQUAD;
+    soldier.unspotted = true;
+    units = {soldier};
+    turnOrder = {0};
+    turnSlot = 0;
+
+    EXPECT_NE(design(makeFloor(1, 0, ".....\n.S...\n.....\n...cc\n...cE\n")), "");
+    // Checked on its own grid, not on the game's 2x2 map.
+    EXPECT_EQ(design(makeFloor(1, 0, ".....\n.S...\n.....\n.....\n....E\n")), "");
+
+    EXPECT_EQ(mapWidth, 2);
+    EXPECT_EQ(mapHeight, 2);
+    EXPECT_EQ(mapCells, (std::vector<int32_t>{CELL_FLOOR, CELL_WALL2, CELL_EXIT, CELL_FLOOR}));
+    EXPECT_EQ(occupancy, (std::vector<int32_t>{1, 0, 0, 1}));
+    EXPECT_EQ(turnSlot, 0);
+    units.clear();
+    turnOrder.clear();
+    mapCells.clear();
+    occupancy.clear();
+}
