@@ -128,4 +128,4 @@ if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vell
 fi
 pass "installer: silent install, started from the start menu, silent uninstall"
 
-echo "all ${#passed[@]} release smoke tests passed"
+echo "release: ${#passed[@]} passed, 0 failed"
