@@ -7,9 +7,9 @@
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/settings.h"
+#include "world/unit_generation.h"
 
 namespace {
-constexpr int32_t SHOT_SOUND_COUNT = 3;
 constexpr int32_t PENALTY_PAST_SHORT_RANGE = 1;
 constexpr int32_t PENALTY_PAST_LONG_RANGE = 3;
 
@@ -40,7 +40,7 @@ int32_t unitIndexOf(const Unit& unit) {
 }
 
 void playShotSound(int32_t weaponSound) {
-    if (soundPlayer && weaponSound >= 0 && weaponSound < SHOT_SOUND_COUNT)
+    if (soundPlayer && weaponSound >= 0 && weaponSound < WEAPON_SOUND_COUNT)
         soundPlayer(weaponSound);
 }
 } // namespace

@@ -47,7 +47,7 @@ void idle() {
 }
 
 void playShot(int32_t sample) {
-    if (sample < 0 || sample >= SHOT_SAMPLE_COUNT || !shotSamples[sample])
+    if (sample < 0 || sample >= WEAPON_SOUND_COUNT || !shotSamples[sample])
         return;
     play_sample(shotSamples[sample], SHOT_VOLUME, SHOT_PAN, SHOT_FREQUENCY, 0);
 }

@@ -1,3 +1,3 @@
 #include "shell/shot_samples.h"
 
-SAMPLE* shotSamples[SHOT_SAMPLE_COUNT] = {};
+SAMPLE* shotSamples[WEAPON_SOUND_COUNT] = {};

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
+#include "world/unit_generation.h"
+
 struct SAMPLE;
 
-constexpr int32_t SHOT_SAMPLE_COUNT = 3;
-extern SAMPLE* shotSamples[SHOT_SAMPLE_COUNT];
+extern SAMPLE* shotSamples[WEAPON_SOUND_COUNT];

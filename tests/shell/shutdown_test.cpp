@@ -63,7 +63,7 @@ TEST_F(Shutdown, ASecondCallFindsNothingLeft) {
 TEST_F(Shutdown, ShotsWithoutASampleOrOutsideTheThreePlayNothing) {
     shutdownGame();
     installAllegroPlatform();
-    for (int32_t sample : {-1, 0, 1, 2, SHOT_SAMPLE_COUNT, 1000})
+    for (int32_t sample : {-1, 0, 1, 2, WEAPON_SOUND_COUNT, 1000})
         platform.playShot(sample);
     platform.present(backBuffer); // null after shutdown: a late frame shows nothing
     SUCCEED();
