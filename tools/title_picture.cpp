@@ -3,7 +3,7 @@
 #include <allegro.h>
 
 #include "scaled_text.h"
-#include "title_buttons.h"
+#include "shell/title_buttons.h"
 
 namespace {
 

@@ -7,17 +7,14 @@
 #include "shell/platform.h"
 #include "shell/player_commands.h"
 #include "shell/stop_request.h"
+#include "shell/title_buttons.h"
 
 namespace {
-// The title picture shows the buttons here; the program draws none of its own.
-constexpr Rect START_BUTTON{251, 326, 137, 21};
-constexpr Rect INSTRUCTIONS_BUTTON{246, 349, 145, 21};
-constexpr Rect QUIT_BUTTON{282, 373, 67, 27};
 constexpr int32_t POINTER_SIZE = 16;
 
-// All four edges belong to the button.
-bool inside(const Rect& r, int32_t x, int32_t y) {
-    return r.x <= x && x <= r.x + r.w && r.y <= y && y <= r.y + r.h;
+// All four edges belong to the button; the title picture draws it, the program does not.
+bool inside(const ButtonBox& b, int32_t x, int32_t y) {
+    return b.left <= x && x <= b.right && b.top <= y && y <= b.bottom;
 }
 
 // One pixel short of the buffer in each direction, as the pictures were made for.

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "content_files.h"
-#include "title_buttons.h"
+#include "shell/title_buttons.h"
 
 namespace {
 
