@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "draw/colours.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
 #include "shell/stop_request.h"
@@ -16,7 +17,7 @@ constexpr int32_t NOTICE_Y = 240;
 
 void drawNotice() {
     clear_bitmap(backBuffer);
-    textprintf_centre(backBuffer, font, NOTICE_X, NOTICE_Y, makecol(255, 255, 255),
+    textprintf_centre(backBuffer, font, NOTICE_X, NOTICE_Y, pixelOf(WHITE),
                       "Entering Next Floor ...");
     platform.present(backBuffer);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "draw/colours.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
 #include "shell/readable_text.h"
@@ -17,10 +18,6 @@ constexpr int32_t PROMPT_ABOVE_BOTTOM = 25;
 // Longer lines come as several pieces of 79 characters; they are not wrapped.
 constexpr int PIECE_BUFFER = 80;
 
-int white() {
-    return makecol(255, 255, 255);
-}
-
 void drawRows(FILE* file) {
     char piece[PIECE_BUFFER];
     int32_t y = TEXT_TOP;
@@ -29,14 +26,14 @@ void drawRows(FILE* file) {
         if (length > 0 && piece[length - 1] == '\n')
             piece[length - 1] = ' ';
         // Through "%s", so a percent sign in the text is drawn as it stands.
-        textprintf(backBuffer, font, TEXT_LEFT, y, white(), "%s", readableText(piece).c_str());
+        textprintf(backBuffer, font, TEXT_LEFT, y, pixelOf(WHITE), "%s", readableText(piece).c_str());
         y += ROW_STEP;
     }
 }
 
 void drawPrompt() {
     textprintf_centre(backBuffer, font, backBuffer->w / 2, backBuffer->h - PROMPT_ABOVE_BOTTOM,
-                      white(), "Press any key to continue");
+                      pixelOf(WHITE), "Press any key to continue");
 }
 } // namespace
 
