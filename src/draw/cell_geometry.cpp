@@ -3,18 +3,11 @@
 #include "world/game_state.h"
 #include "world/settings.h"
 
-int64_t tileWidthWide() {
-    return mapWidth > 0 ? (int64_t{SCREEN_WIDTH} - panelWidth) / mapWidth : 0;
-}
-int64_t tileHeightWide() {
-    return mapHeight > 0 ? (int64_t{SCREEN_HEIGHT} - bandHeight) / mapHeight : 0;
-}
-
 int64_t cellLeft(int32_t x) {
-    return panelWidth + x * tileWidthWide();
+    return panelWidth + x * exactTileWidth();
 }
 int64_t cellTop(int32_t y) {
-    return y * tileHeightWide();
+    return y * exactTileHeight();
 }
 
 namespace {
@@ -25,8 +18,8 @@ bool insideMapArea(int32_t pointerX, int32_t pointerY) {
 } // namespace
 
 HoveredCell hoveredCell(int32_t pointerX, int32_t pointerY) {
-    const int64_t width = tileWidthWide();
-    const int64_t height = tileHeightWide();
+    const int64_t width = exactTileWidth();
+    const int64_t height = exactTileHeight();
     // A map too large for the screen has tiles of size 0 and no cell under any pixel.
     if (width <= 0 || height <= 0 || !insideMapArea(pointerX, pointerY))
         return HoveredCell{0, 0, false};

@@ -5,10 +5,7 @@
 
 #include <cstdint>
 
-// (640 - panelWidth) / mapWidth and (480 - bandHeight) / mapHeight, truncating; 0
-// without a map.
-int64_t tileWidthWide();
-int64_t tileHeightWide();
+#include "world/settings.h" // the tile size: exactTileWidth, exactTileHeight
 
 int64_t cellLeft(int32_t x);
 int64_t cellTop(int32_t y);

@@ -39,8 +39,8 @@ void passOverDeadUnit() {
 
 // The highlight lies under the sprite and shows through its transparent parts.
 void drawHighlight(int64_t left, int64_t top) {
-    const int64_t halfWidth = tileWidthWide() / 2;
-    const int64_t halfHeight = tileHeightWide() / 2;
+    const int64_t halfWidth = exactTileWidth() / 2;
+    const int64_t halfHeight = exactTileHeight() / 2;
     const int64_t cx = left + halfWidth;
     const int64_t cy = top + halfHeight;
     rectfill(backBuffer, onCanvas(cx - halfWidth + 1), onCanvas(cy - halfHeight + 1),
@@ -55,7 +55,7 @@ void drawUnit(const Unit& unit, bool current) {
         drawHighlight(left, top);
     const Rect source{0, 0, playerBmp->w, playerBmp->h};
     Rect destination{};
-    if (exactRect(left, top, tileWidthWide(), tileHeightWide(), destination))
+    if (exactRect(left, top, exactTileWidth(), exactTileHeight(), destination))
         drawSprite(unit.side == SIDE_SQUAD ? playerBmp : player2Bmp, backBuffer, &source,
                    &destination);
 }
@@ -75,8 +75,8 @@ void drawDamageNumber() {
     if (!shotOnDisplay())
         return;
     const Unit& target = units[shotTarget];
-    textprintf_centre(backBuffer, font, onCanvas(cellLeft(target.x) + tileWidthWide() / 2),
-                      onCanvas(cellTop(target.y) + tileHeightWide() / 2), pixelOf(WHITE), "%d",
+    textprintf_centre(backBuffer, font, onCanvas(cellLeft(target.x) + exactTileWidth() / 2),
+                      onCanvas(cellTop(target.y) + exactTileHeight() / 2), pixelOf(WHITE), "%d",
                       shotDamage);
 }
 
@@ -85,8 +85,8 @@ void drawMedkits() {
     Rect destination{};
     for (int32_t i = 0; i < medkitCount; ++i) {
         if (medkits[i].active == 1 &&
-            exactRect(cellLeft(medkits[i].x) + 1, cellTop(medkits[i].y) + 1, tileWidthWide(),
-                      tileHeightWide(), destination))
+            exactRect(cellLeft(medkits[i].x) + 1, cellTop(medkits[i].y) + 1, exactTileWidth(),
+                      exactTileHeight(), destination))
             drawSprite(medkitBmp, backBuffer, &source, &destination);
     }
 }

@@ -49,8 +49,8 @@ void drawMapBackground() {
         for (int32_t y = 0; y < mapHeight; ++y) {
             const TilePicture tile = pictureFor(mapCells[cellIndex(x, y)]);
             // One pixel in from the cell origin, so the panel border and row 0 stay clear.
-            if (!tile.picture || !exactRect(cellLeft(x) + 1, cellTop(y) + 1, tileWidthWide(),
-                                            tileHeightWide(), destination))
+            if (!tile.picture || !exactRect(cellLeft(x) + 1, cellTop(y) + 1, exactTileWidth(),
+                                            exactTileHeight(), destination))
                 continue;
             source.w = source.h = tile.sourceSize;
             drawSprite(tile.picture, mapBackground, &source, &destination);

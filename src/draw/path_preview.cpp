@@ -53,8 +53,8 @@ Route routeToUnit(const Unit& unit, int32_t hoverX, int32_t hoverY) {
 }
 
 void drawFrameAround(int64_t left, int64_t top, Rgb colour) {
-    const int64_t right = left + tileWidthWide();
-    const int64_t bottom = top + tileHeightWide();
+    const int64_t right = left + exactTileWidth();
+    const int64_t bottom = top + exactTileHeight();
     const int32_t pixel = pixelOf(colour);
     rect(backBuffer, onCanvas(left + 1), onCanvas(top + 1), onCanvas(right - 1),
          onCanvas(bottom - 1), pixel);
@@ -69,7 +69,7 @@ void drawPathPreview(int32_t hoverX, int32_t hoverY) {
     const bool reachable = route.found && route.pathSteps <= unit.actionPoints;
     const int64_t left = cellLeft(hoverX);
     const int64_t top = cellTop(hoverY);
-    textprintf_centre(backBuffer, font, onCanvas(left + tileWidthWide() / 2),
-                      onCanvas(top + tileHeightWide() / 2), pixelOf(WHITE), "%d", route.pathSteps);
+    textprintf_centre(backBuffer, font, onCanvas(left + exactTileWidth() / 2),
+                      onCanvas(top + exactTileHeight() / 2), pixelOf(WHITE), "%d", route.pathSteps);
     drawFrameAround(left, top, reachable ? GREEN : RED);
 }

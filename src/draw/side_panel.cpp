@@ -147,7 +147,7 @@ int32_t barRight(int64_t left, int64_t width, float share) {
 
 // Drawn inside the bottom of the enemy's own tile.
 void drawEnemyHealthBar(const Unit& enemy) {
-    const int64_t width = tileWidthWide();
+    const int64_t width = exactTileWidth();
     const int64_t left = cellLeft(enemy.x);
     const int64_t below = cellTop(enemy.y + 1);
     const float share = static_cast<float>(enemy.health) / static_cast<float>(enemy.maxHealth);

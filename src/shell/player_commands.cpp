@@ -1,6 +1,7 @@
 #include "shell/player_commands.h"
 
 #include "combat/shot.h"
+#include "draw/cell_geometry.h"
 #include "draw/frame.h"
 #include "path/movement_rules.h"
 #include "shell/stop_request.h"
@@ -118,19 +119,14 @@ void leftPress(Unit& soldier, int32_t mouseX, int32_t mouseY, int32_t& lastStep)
 }
 } // namespace
 
-// In 64 bits, as the panel and the band may be any 32-bit number.
+// The cell the drawing shows under the pixel, so a press acts where the cursor points.
 bool cellAtPixel(int32_t x, int32_t y, int32_t& cellX, int32_t& cellY) {
-    const int64_t w = exactTileWidth();
-    const int64_t h = exactTileHeight();
-    if (w <= 0 || h <= 0 || x <= panelWidth || y < 0 || y >= int64_t{SCREEN_HEIGHT} - bandHeight)
+    const HoveredCell cell = hoveredCell(x, y);
+    if (!cell.onGrid)
         return false;
-    const int64_t column = (int64_t{x} - panelWidth) / w;
-    const int64_t row = y / h;
-    if (column >= mapWidth || row >= mapHeight)
-        return false;
-    cellX = static_cast<int32_t>(column);
-    cellY = static_cast<int32_t>(row);
-    return insideMap(cellX, cellY);
+    cellX = cell.hoverX;
+    cellY = cell.hoverY;
+    return true;
 }
 
 void handlePress(int32_t buttons, int32_t mouseX, int32_t mouseY, int32_t& lastStep) {
