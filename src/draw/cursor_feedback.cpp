@@ -7,6 +7,7 @@
 #include "draw/pictures.h"
 #include "draw/sprite.h"
 #include "path/movement_rules.h"
+#include "world/cell_occupants.h"
 #include "world/game_state.h"
 
 namespace {
@@ -32,8 +33,8 @@ BITMAP* pointerPictureFor(const HoveredCell& hover) {
     const int32_t code = mapCells[index];
     if (code == CELL_WALL)
         return nowalkBmp;
-    // Units may share the exit, so an occupied exit is still somewhere to walk.
-    if (occupancy[index] == 1 && code != CELL_EXIT)
+    // An occupied exit is still somewhere to walk.
+    if (heldByAUnit(index))
         return inSight(hover) ? targetBmp : nowalkBmp;
     return nullptr;
 }

@@ -11,6 +11,7 @@
 #include "draw/pictures.h"
 #include "draw/squad_names.h"
 #include "draw/wide_pixels.h"
+#include "world/cell_occupants.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -126,15 +127,6 @@ void drawBelowRoster(int64_t top) {
     drawNoticeLine(onCanvas(top + NOTICE_OFFSET));
 }
 
-int32_t enemyAt(int32_t x, int32_t y) {
-    for (int32_t i = 0; i < unitCount; ++i) {
-        const Unit& u = units[i];
-        if (u.side != SIDE_SQUAD && u.health > 0 && u.x == x && u.y == y)
-            return i;
-    }
-    return NO_UNIT;
-}
-
 // The share of the tile is truncated toward zero as a whole number of pixels, and
 // held to the canvas while still floating, so no health overflows the conversion.
 int32_t barRight(int64_t left, int64_t width, float share) {
@@ -162,7 +154,7 @@ void drawHoveredEnemy(int32_t pointerX, int32_t pointerY) {
     if (turnState != TURN_AWAIT_PLAYER || !hover.onGrid ||
         occupancy[cellIndex(hover.hoverX, hover.hoverY)] != 1)
         return;
-    const int32_t enemy = enemyAt(hover.hoverX, hover.hoverY);
+    const int32_t enemy = livingEnemyAt(hover.hoverX, hover.hoverY);
     if (enemy != NO_UNIT)
         drawEnemyHealthBar(units[enemy]);
 }

@@ -1,5 +1,6 @@
 #include "path/movement_rules.h"
 
+#include "world/cell_occupants.h"
 #include "world/game_state.h"
 
 namespace {
@@ -22,8 +23,7 @@ int32_t canEnter(const PathNode*, const PathNode* node, int32_t, intptr_t) {
     const int32_t code = mapCells[index];
     if (code == CELL_WALL)
         return 0;
-    // Units share the exit cell and no other.
-    if (occupancy[index] == 1 && code != CELL_EXIT)
+    if (heldByAUnit(index))
         return 0;
     if (code == CELL_WALL2)
         return actingSoldierUnseen() ? 1 : 0;

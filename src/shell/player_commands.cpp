@@ -7,6 +7,7 @@
 #include "shell/stop_request.h"
 #include "shell/turn_lock.h"
 #include "shell/turn_loop.h"
+#include "world/cell_occupants.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -21,20 +22,11 @@ void endTurnCommand(Unit& soldier) {
     finishTurn();
 }
 
-int32_t livingEnemyAt(Cell cell) {
-    for (int32_t i = 0; i < unitCount; ++i) {
-        const Unit& u = units[i];
-        if (u.side != SIDE_SQUAD && u.health > 0 && u.x == cell.x && u.y == cell.y)
-            return i;
-    }
-    return NO_UNIT;
-}
-
 void attackCommand(Unit& soldier, Cell cell) {
     const Cell from{soldier.x, soldier.y};
     if (distance(from.x, from.y, cell.x, cell.y) <= ATTACK_REACH &&
         sightTest(pathSearch, from, cell)) {
-        const int32_t enemy = livingEnemyAt(cell);
+        const int32_t enemy = livingEnemyAt(cell.x, cell.y);
         if (enemy != NO_UNIT) {
             Unit& target = units[enemy];
             fireShot(soldier, target);
@@ -112,7 +104,7 @@ void leftPress(Unit& soldier, int32_t mouseX, int32_t mouseY, int32_t& lastStep)
     if (mapCells[index] == CELL_WALL)
         return;
     // Soldiers who left through the exit keep it marked; it stays a move target.
-    if (occupancy[index] == 1 && mapCells[index] != CELL_EXIT)
+    if (heldByAUnit(index))
         attackCommand(soldier, cell);
     else
         lastStep = moveCommand(soldier, cell, mouseX, mouseY);
