@@ -13,7 +13,7 @@ FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
 SOAK_PASSES ?= 1000000
 PLAYTEST_GAMES ?= 200
 
-.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak \
+.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak golden record-game \
   playtest release-deps release test-release clean
 
 all: build
@@ -95,6 +95,15 @@ bench: build
 # The monkey on the shipped campaign for SOAK_PASSES passes of the turn loop.
 soak: build
 	cd $(BUILD) && PROWLGRID_SOAK_PASSES=$(SOAK_PASSES) tests/test_soak
+
+# The recorded game's digests written anew from the same input, after a change
+# of rules that is meant; record-game records a new input (rarely wanted).
+golden: build
+	cd $(BUILD) && PROWLGRID_WRITE_GOLDEN=1 tests/test_replay
+
+record-game: build
+	cd $(BUILD) && tests/test_replay --gtest_also_run_disabled_tests \
+	  --gtest_filter=RecordedGame.DISABLED_RecordANewGame
 
 # The playtest bot's table for the shipped campaign, PLAYTEST_GAMES games per strategy.
 playtest: deps $(BUILD)/CMakeCache.txt

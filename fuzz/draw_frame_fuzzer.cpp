@@ -22,7 +22,7 @@
 #include "draw/map_background.h"
 #include "draw/pictures.h"
 #include "fuzz_check.h"
-#include "game_state_snapshot.h"
+#include "support/game_state_snapshot.h"
 #include "path/movement_rules.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"

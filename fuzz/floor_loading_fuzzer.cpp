@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "fuzz_check.h"
-#include "game_state_snapshot.h"
+#include "support/game_state_snapshot.h"
 #include "path/movement_rules.h"
 #include "scratch_directory.h"
 #include "world/floor_loading.h"

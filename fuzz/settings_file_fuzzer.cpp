@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "game_state_snapshot.h"
+#include "support/game_state_snapshot.h"
 #include "scratch_directory.h"
 #include "shell/settings_file.h"
 #include "world/settings.h"

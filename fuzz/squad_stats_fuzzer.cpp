@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "game_state_snapshot.h"
+#include "support/game_state_snapshot.h"
 #include "scratch_directory.h"
 #include "world/game_state.h"
 #include "world/random.h"

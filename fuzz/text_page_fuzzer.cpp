@@ -14,7 +14,7 @@
 
 #include "draw/pictures.h"
 #include "fuzz_check.h"
-#include "game_state_snapshot.h"
+#include "support/game_state_snapshot.h"
 #include "scratch_directory.h"
 #include "shell/platform.h"
 #include "shell/title_menu.h"

@@ -4,13 +4,12 @@
 // a seed replays the same game whatever was played before it.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <set>
 #include <string>
 
 #include "playtest_game.h"
 #include "playtest_table.h"
+#include "support/shipped_game.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/random.h"
@@ -18,22 +17,15 @@
 namespace {
 constexpr uint32_t SEED = 20261209;
 
-class PlaytestSmoke : public testing::Test {
+class PlaytestSmoke : public ShippedGameTest {
   protected:
     void SetUp() override {
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        const std::string game = PROWLGRID_BINARY_DIR "/game";
-        ASSERT_EQ(chdir(game.c_str()), 0) << "no run directory at " << game;
+        ShippedGameTest::SetUp();
+        if (HasFatalFailure())
+            return;
         std::string why;
         ASSERT_TRUE(preparePlaytest(why)) << why;
     }
-    void TearDown() override {
-        releaseFloorArrays();
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-    }
-
     static GameRecord firstFloor(const std::string& strategyName, uint32_t seed) {
         auto strategy = makeStrategy(strategyName, seed);
         GameRecord game;
@@ -41,8 +33,6 @@ class PlaytestSmoke : public testing::Test {
         EXPECT_TRUE(playGame(*strategy, 1, true, game, why)) << why;
         return game;
     }
-
-    std::string previous;
 };
 
 std::string lines(const GameRecord& game) {

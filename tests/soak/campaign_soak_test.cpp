@@ -6,19 +6,15 @@
 // PROWLGRID_SOAK_PASSES sets the number of passes (make soak runs many more).
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "monkey_platform.h"
 #include "shell/new_game.h"
-#include "shell/startup.h"
-#include "shell/subsystem_hooks.h"
 #include "shell/turn_loop.h"
 #include "support/game_invariants.h"
-#include "support/test_bitmaps.h"
+#include "support/shipped_game.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 
@@ -35,30 +31,13 @@ int64_t passesWanted() {
     return wanted > 0 ? wanted : DEFAULT_PASSES;
 }
 
-class CampaignSoak : public testing::Test {
+class CampaignSoak : public ShippedPlayTest {
   protected:
-    void SetUp() override {
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        const std::string game = PROWLGRID_BINARY_DIR "/game";
-        ASSERT_EQ(chdir(game.c_str()), 0) << "no run directory at " << game;
-        createTestPictures();
-        connectSubsystems();
-        ASSERT_TRUE(readSettings("init.txt"));
-    }
-    void TearDown() override {
-        releaseFloorArrays();
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-    }
-
     // The game as start-up leaves it, floor 1 loaded; the random sequence goes on.
     static bool newGame() {
         resetForNewGame(1);
         return loadFloor(floorNumber);
     }
-
-    std::string previous;
 };
 } // namespace
 

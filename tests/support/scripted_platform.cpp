@@ -1,23 +1,14 @@
 #include "support/scripted_platform.h"
 
 #include "shell/turn_loop.h"
+#include "support/game_state_snapshot.h"
 #include "world/game_state.h"
-#include "world/random.h"
 #include "world/settings.h"
 
 namespace {
 // Far more than any scripted scene needs; only a game stuck in a loop gets there.
 constexpr int32_t TICKS_PAST_SCRIPT = 2000;
 
-struct Digest {
-    uint64_t value = 1469598103934665603ull;
-    void add(int64_t v) {
-        for (int i = 0; i < 8; ++i) {
-            value ^= static_cast<uint8_t>(v >> (8 * i));
-            value *= 1099511628211ull;
-        }
-    }
-};
 } // namespace
 
 Moment pointerAt(int32_t x, int32_t y) {
@@ -140,27 +131,4 @@ void ScriptedPlatform::idle() {
 
 void ScriptedPlatform::playShot(int32_t sample) {
     active->soundsPlayed.push_back(sample);
-}
-
-uint64_t gameDigest() {
-    Digest d;
-    for (const Unit& u : units) {
-        for (int64_t v : {u.x, u.y, u.health, u.maxHealth, u.actionPoints, u.alerted, u.targetIndex,
-                          u.patrolLeg})
-            d.add(v);
-        d.add(u.onFloor);
-        d.add(u.unspotted);
-    }
-    for (const Medkit& m : medkits)
-        d.add(m.active);
-    for (int32_t code : mapCells)
-        d.add(code);
-    for (int32_t mark : occupancy)
-        d.add(mark);
-    for (int64_t v : {turnSlot, turnState, shotTimer, shotDamage, shotTarget, floorNumber,
-                      enemiesLeft, squadOnFloor})
-        d.add(v);
-    d.add(tickPending);
-    d.add(randomState());
-    return d.value;
 }

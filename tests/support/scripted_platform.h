@@ -56,7 +56,7 @@ class ScriptedPlatform {
 
     int32_t ticks() const { return tickCount; }
     int32_t presents() const { return presentCount; }
-    // One digest of the game state per tick, taken right after timerTick.
+    // One gameDigest() per tick, taken right after timerTick.
     const std::vector<uint64_t>& trace() const { return stateTrace; }
 
     // Seen by tests as things happen.
@@ -98,7 +98,3 @@ class ScriptedPlatform {
     static void idle();
     static void playShot(int32_t sample);
 };
-
-// A digest of everything a turn changes: units, turn, shot display, floor,
-// medkits, the map and the random state.
-uint64_t gameDigest();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game_files.h"
+#include "support/game_state_snapshot.h"
 #include "world/floor_loading.h"
 #include "world/settings.h"
 
@@ -49,10 +50,10 @@ class FloorRefusal : public GameFilesTest {
     void mapTwoIs(const MapGrid& grid) { writeRawMap(mapTwo, grid); }
 
     void expectRefused(const std::string& message, int32_t n = 2) {
-        const WorldSnapshot before = takeSnapshot();
+        const GameStateSnapshot before = takeGameState();
         EXPECT_FALSE(loadFloor(n));
         EXPECT_EQ(floorLoadError(), message);
-        expectSameWorld(before, takeSnapshot());
+        EXPECT_EQ(gameStateDifference(before, takeGameState()), "");
     }
 };
 } // namespace
@@ -130,11 +131,11 @@ TEST_F(FloorRefusal, ControlCharactersInsideWords) {
 }
 
 TEST_F(FloorRefusal, NoFloorZero) {
-    const WorldSnapshot before = takeSnapshot();
+    const GameStateSnapshot before = takeGameState();
     EXPECT_FALSE(loadFloor(0));
     EXPECT_EQ(floorLoadError(),
               "Error loading floor 0: .//Data//Missions//Mission.dat has no floor 0");
-    expectSameWorld(before, takeSnapshot());
+    EXPECT_EQ(gameStateDifference(before, takeGameState()), "");
 }
 
 TEST_F(FloorRefusal, AMissingOrShortMapFile) {

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
-#include <tuple>
 
+#include "support/game_state_snapshot.h"
 #include "world/random.h"
 #include "world/settings.h"
 
@@ -29,14 +29,6 @@ int32_t codeFor(char c) {
     throw std::invalid_argument(std::string("unknown map character ") + c);
 }
 
-auto fieldsOf(const Unit& u) {
-    return std::tie(u.x, u.y, u.side, u.actionPoints, u.targetIndex, u.patrolLeg, u.alerted,
-                    u.patrolPoints[0][0], u.patrolPoints[0][1], u.patrolPoints[1][0],
-                    u.patrolPoints[1][1], u.lastSeenX, u.lastSeenY, u.reservedFlag, u.unspotted,
-                    u.onFloor, u.reservedWord, u.speed, u.strength, u.dodge, u.accuracy,
-                    u.reservedStat, u.health, u.maxHealth, u.attackRange, u.targetPreference,
-                    u.shortRange, u.longRange, u.damageMax, u.weaponSound);
-}
 } // namespace
 
 MapGrid gridOf(std::initializer_list<const char*> rows) {
@@ -135,35 +127,8 @@ void GameFilesTest::TearDown() {
 }
 
 bool operator==(const Unit& a, const Unit& b) {
-    return fieldsOf(a) == fieldsOf(b);
+    return sameUnit(a, b);
 }
 bool operator==(const Medkit& a, const Medkit& b) {
-    return a.x == b.x && a.y == b.y && a.active == b.active;
-}
-
-WorldSnapshot takeSnapshot() {
-    const std::vector<int32_t> counters{mapWidth,
-                                        mapHeight,
-                                        unitCount,
-                                        turnSlot,
-                                        squadSize,
-                                        enemiesLeft,
-                                        squadOnFloor,
-                                        floorNumber,
-                                        floorCount,
-                                        shotTimer,
-                                        shotTarget,
-                                        medkitCount,
-                                        static_cast<int32_t>(randomState())};
-    return WorldSnapshot{counters, mapCells, occupancy, turnOrder, units, medkits, allFloorsDone};
-}
-
-void expectSameWorld(const WorldSnapshot& before, const WorldSnapshot& after) {
-    EXPECT_EQ(before.counters, after.counters);
-    EXPECT_EQ(before.mapCells, after.mapCells);
-    EXPECT_EQ(before.occupancy, after.occupancy);
-    EXPECT_EQ(before.turnOrder, after.turnOrder);
-    EXPECT_TRUE(before.units == after.units);
-    EXPECT_TRUE(before.medkits == after.medkits);
-    EXPECT_EQ(before.allFloorsDone, after.allFloorsDone);
+    return sameMedkit(a, b);
 }

@@ -60,14 +60,3 @@ class GameFilesTest : public testing::Test {
 // Whole-record comparisons for expectations.
 bool operator==(const Unit& a, const Unit& b);
 bool operator==(const Medkit& a, const Medkit& b);
-
-// Everything a load may change, to show that a refused load changed nothing.
-struct WorldSnapshot {
-    std::vector<int32_t> counters; // sizes, counts, slot, floor, shot and random state
-    std::vector<int32_t> mapCells, occupancy, turnOrder;
-    std::vector<Unit> units;
-    std::vector<Medkit> medkits;
-    bool allFloorsDone;
-};
-WorldSnapshot takeSnapshot();
-void expectSameWorld(const WorldSnapshot& before, const WorldSnapshot& after);

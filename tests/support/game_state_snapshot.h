@@ -1,5 +1,6 @@
-// A copy of everything the readers of outside data could change, to show that
-// a refused input changed nothing and to start every input from the same state.
+// The one copy of the whole game state for tests, fuzzers and the replay:
+// to show that a refused input changed nothing, to start every input from the
+// same state, and to fingerprint every tick of a recorded game.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@ struct GameStateSnapshot {
     std::vector<Unit> units;
     std::vector<Medkit> medkits;
     bool allFloorsDone = false;
+    bool tickPending = false;
     PathCallback searchCallbacks[4] = {};
     intptr_t searchData[2] = {};
 };
@@ -26,3 +28,9 @@ void restoreGameState(const GameStateSnapshot& snapshot);
 std::string gameStateDifference(const GameStateSnapshot& before, const GameStateSnapshot& after);
 
 bool sameUnit(const Unit& a, const Unit& b);
+bool sameMedkit(const Medkit& a, const Medkit& b);
+
+// A fingerprint of the snapshot's values; the search's callbacks and user
+// values are addresses, which differ from run to run, and are left out.
+uint64_t digestOf(const GameStateSnapshot& snapshot);
+uint64_t gameDigest();

@@ -1,4 +1,4 @@
-#include "game_state_snapshot.h"
+#include "support/game_state_snapshot.h"
 
 #include <tuple>
 
@@ -18,16 +18,17 @@ auto fieldsOf(const Unit& u) {
 }
 
 int32_t* const COUNTERS[] = {
-    &mapWidth,     &mapHeight,      &unitCount,     &turnSlot,   &squadSize, &enemiesLeft,
-    &squadOnFloor, &floorNumber,    &floorCount,    &turnState,  &shotTimer, &shotTarget,
-    &shotDamage,   &medkitCount,    &bandHeight,    &panelWidth, &rosterTop, &rosterRowHeight,
-    &tickMs,       &highlightColor, &shotShowTicks,
+    &mapWidth,        &mapHeight,   &unitCount,      &turnSlot,      &squadSize,  &enemiesLeft,
+    &squadOnFloor,    &floorNumber, &floorCount,     &turnState,     &shotTimer,  &shotTarget,
+    &shotShooter,     &shotDamage,  &medkitCount,    &bandHeight,    &panelWidth, &rosterTop,
+    &rosterRowHeight, &tickMs,      &highlightColor, &shotShowTicks,
 };
 const char* const COUNTER_NAMES[] = {
-    "mapWidth",     "mapHeight",      "unitCount",     "turnSlot",   "squadSize", "enemiesLeft",
-    "squadOnFloor", "floorNumber",    "floorCount",    "turnState",  "shotTimer", "shotTarget",
-    "shotDamage",   "medkitCount",    "bandHeight",    "panelWidth", "rosterTop", "rosterRowHeight",
-    "tickMs",       "highlightColor", "shotShowTicks",
+    "mapWidth",       "mapHeight",     "unitCount",   "turnSlot",        "squadSize",
+    "enemiesLeft",    "squadOnFloor",  "floorNumber", "floorCount",      "turnState",
+    "shotTimer",      "shotTarget",    "shotShooter", "shotDamage",      "medkitCount",
+    "bandHeight",     "panelWidth",    "rosterTop",   "rosterRowHeight", "tickMs",
+    "highlightColor", "shotShowTicks",
 };
 constexpr size_t COUNTER_COUNT = sizeof(COUNTERS) / sizeof(COUNTERS[0]);
 static_assert(COUNTER_COUNT == sizeof(COUNTER_NAMES) / sizeof(COUNTER_NAMES[0]));
@@ -48,10 +49,30 @@ bool sameInt(int32_t a, int32_t b) {
     return a == b;
 }
 
+// FNV-1a over each value's eight bytes, lowest first, whatever the host's order.
+struct Digest {
+    uint64_t value = 1469598103934665603ull;
+    void add(int64_t v) {
+        for (int i = 0; i < 8; ++i) {
+            value ^= static_cast<uint8_t>(v >> (8 * i));
+            value *= 1099511628211ull;
+        }
+    }
+    template <typename T> void addAll(const std::vector<T>& values) {
+        add(static_cast<int64_t>(values.size()));
+        for (const T& v : values)
+            add(v);
+    }
+};
+
+void addUnit(Digest& d, const Unit& u) {
+    std::apply([&d](const auto&... field) { (d.add(field), ...); }, fieldsOf(u));
+}
+} // namespace
+
 bool sameMedkit(const Medkit& a, const Medkit& b) {
     return a.x == b.x && a.y == b.y && a.active == b.active;
 }
-} // namespace
 
 bool sameUnit(const Unit& a, const Unit& b) {
     return fieldsOf(a) == fieldsOf(b);
@@ -68,6 +89,7 @@ GameStateSnapshot takeGameState() {
     s.units = units;
     s.medkits = medkits;
     s.allFloorsDone = allFloorsDone;
+    s.tickPending = tickPending;
     s.searchCallbacks[0] = pathSearch.costFn;
     s.searchCallbacks[1] = pathSearch.validFn;
     s.searchCallbacks[2] = pathSearch.childNotifyFn;
@@ -87,6 +109,7 @@ void restoreGameState(const GameStateSnapshot& s) {
     units = s.units;
     medkits = s.medkits;
     allFloorsDone = s.allFloorsDone;
+    tickPending = s.tickPending;
     pathSearch.costFn = s.searchCallbacks[0];
     pathSearch.validFn = s.searchCallbacks[1];
     pathSearch.childNotifyFn = s.searchCallbacks[2];
@@ -114,6 +137,8 @@ std::string gameStateDifference(const GameStateSnapshot& a, const GameStateSnaps
         why = arrayDifference("medkits", a.medkits, b.medkits, sameMedkit);
     if (why.empty() && a.allFloorsDone != b.allFloorsDone)
         why = "allFloorsDone";
+    if (why.empty() && a.tickPending != b.tickPending)
+        why = "tickPending";
     for (int i = 0; why.empty() && i < 4; ++i)
         if (a.searchCallbacks[i] != b.searchCallbacks[i])
             why = "a path search callback";
@@ -121,4 +146,26 @@ std::string gameStateDifference(const GameStateSnapshot& a, const GameStateSnaps
         if (a.searchData[i] != b.searchData[i])
             why = "a path search user value";
     return why;
+}
+
+uint64_t digestOf(const GameStateSnapshot& s) {
+    Digest d;
+    d.addAll(s.counters);
+    d.addAll(s.mapCells);
+    d.addAll(s.occupancy);
+    d.addAll(s.turnOrder);
+    d.add(static_cast<int64_t>(s.units.size()));
+    for (const Unit& u : s.units)
+        addUnit(d, u);
+    d.add(static_cast<int64_t>(s.medkits.size()));
+    for (const Medkit& m : s.medkits)
+        for (int64_t v : {m.x, m.y, m.active})
+            d.add(v);
+    d.add(s.allFloorsDone);
+    d.add(s.tickPending);
+    return d.value;
+}
+
+uint64_t gameDigest() {
+    return digestOf(takeGameState());
 }
