@@ -17,7 +17,7 @@
 #include "game_state_snapshot.h"
 #include "scratch_directory.h"
 #include "shell/platform.h"
-#include "shell/title_menu.h"
+#include "shell/text_page.h"
 
 namespace {
 constexpr const char* PAGE_PATH = ".//story.txt";
