@@ -17,7 +17,7 @@
 #include "support/game_state_snapshot.h"
 #include "scratch_directory.h"
 #include "shell/platform.h"
-#include "shell/title_menu.h"
+#include "shell/text_page.h"
 
 namespace {
 constexpr const char* PAGE_PATH = ".//story.txt";
@@ -34,18 +34,10 @@ int32_t keyPolls = 0;
 void countPresent(BITMAP*) {
     ++presents;
 }
-int32_t zero() {
-    return 0;
-}
-void nothing() {}
-bool no() {
-    return false;
-}
 // The key is there at the second poll, so the page waits once.
 bool keyAfterOnePoll() {
     return ++keyPolls > 1;
 }
-void silent(int32_t) {}
 
 // Decodes one character at s and says whether it was encoded as UTF-8 must
 // be: shortest form, no surrogate, at most U+10FFFF.
@@ -162,8 +154,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     text_mode(-1);
     backBuffer = create_bitmap(640, 480);
     expected = create_bitmap(640, 480);
-    platform = Platform{countPresent,    zero,    zero,    zero,  nothing, no,
-                        keyAfterOnePoll, nothing, nothing, silent};
+    Platform page = nullPlatform();
+    page.present = countPresent;
+    page.keyPressed = keyAfterOnePoll;
+    installPlatform(page);
     checkMissingFile();
     return 0;
 }

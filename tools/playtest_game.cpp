@@ -199,7 +199,6 @@ class Bot {
 
 Bot* bot = nullptr;
 
-void noFrame(BITMAP*) {}
 int32_t mouseX() {
     return bot->pass();
 }
@@ -215,14 +214,21 @@ void clearMouseButtons() {
 bool escDown() {
     return bot->stopping;
 }
-bool keyPressed() {
-    return false;
-}
-void clearKeys() {}
 void idle() {
     bot->idle();
 }
-void playShot(int32_t) {}
+
+// The bot's hand on the mouse and Esc; no screen, no keys, no sound.
+Platform botTable() {
+    Platform table = nullPlatform();
+    table.mouseX = mouseX;
+    table.mouseY = mouseY;
+    table.mouseButtons = mouseButtons;
+    table.clearMouseButtons = clearMouseButtons;
+    table.escDown = escDown;
+    table.idle = idle;
+    return table;
+}
 
 void floorLoaded() {
     if (bot)
@@ -282,11 +288,12 @@ bool preparePlaytest(std::string& why) {
         return false;
     }
     readSettings(SETTINGS_PATH); // none: the game plays on with every setting 0
+    // First: installing a table connects the game's own up-calls, which the bot replaces.
+    installPlatform(botTable());
     setFramePresenter(nullptr);
+    setPointerReader(nullptr); // a second pointer read would begin another pass of the bot
     setMapRedrawHook(floorLoaded);
     setShotSoundPlayer(shotSound);
-    platform = Platform{noFrame, mouseX,     ::mouseY, mouseButtons, clearMouseButtons,
-                        escDown, keyPressed, clearKeys, ::idle,      playShot};
     return true;
 }
 

@@ -8,19 +8,17 @@
 #include "shell/platform_allegro.h"
 #include "shell/startup.h"
 #include "shell/stop_handlers.h"
-#include "shell/subsystem_hooks.h"
 #include "shell/turn_lock.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 
 namespace {
 bool startUp() {
+    installPlatform(allegroPlatform());
     if (!startLibrary() || !openScreen(PROWLGRID_GFX_MODE) || !loadPictures() ||
         !picturesBigEnough())
         return false;
     loadShotSamples();
-    installAllegroPlatform();
-    connectSubsystems();
     resetForNewGame(1);
     initGameState();
     return true;

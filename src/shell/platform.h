@@ -1,14 +1,36 @@
-// Everything that touches the machine, behind one table: presenting the back
-// buffer, the pointer and buttons, keys, the tick and the shot sound. The real
-// table talks to the library; tests install a scripted one and play whole
-// floors headless and deterministically.
+// Everything that touches the machine, behind one table: starting and ending
+// the library, the screen and its window, the pointer and buttons, keys, the
+// tick and the shot sounds. The real table talks to the library; tests install
+// a scripted one and play whole floors headless and deterministically.
 #pragma once
 
 #include <cstdint>
 
 struct BITMAP;
+struct SAMPLE;
+
+using TickHandler = void (*)();
+using CloseHandler = void (*)();
 
 struct Platform {
+    // Start-up and shutdown, in the order start-up uses them.
+    bool (*startLibrary)();            // false when the library cannot start
+    void (*installInput)();            // keyboard, timer and mouse, in that order
+    bool (*installSound)();            // false when no sound driver could be had
+    const char* (*libraryError)();     // the library's own words on its last failure, or ""
+    // Sets the colour depth, then the mode; false when the mode cannot be had.
+    bool (*openScreen)(int32_t mode, int32_t width, int32_t height, int32_t depth);
+    void (*setWindowTitle)(const char* title);
+    void (*setCloseHandler)(CloseHandler handler); // the window's close box
+    BITMAP* (*newScreenBuffer)();      // a memory bitmap the screen's size, or null
+    SAMPLE* (*loadSample)(const char* path); // null when missing or unreadable
+    void (*releaseSample)(SAMPLE* sample);
+    void (*startTicks)(TickHandler handler, int32_t intervalMs);
+    void (*stopTicks)(TickHandler handler);
+    void (*transparentText)();         // text is drawn without a background from now on
+    void (*endLibrary)();              // the library's own shutdown, before the process ends
+
+    // Play.
     void (*present)(BITMAP* frame);  // copy the whole frame to the screen
     int32_t (*mouseX)();
     int32_t (*mouseY)();
@@ -21,5 +43,14 @@ struct Platform {
     void (*playShot)(int32_t sample); // shotSamples[sample], 0 to 2
 };
 
-// The table in use; start-up installs the library's, tests their own.
-extern Platform platform;
+// The table with no machine at all: every entry does nothing, reads nothing
+// pressed and fails what could fail. Test and tool tables start from it and
+// set only the entries they play.
+Platform nullPlatform();
+
+// Puts the table in use and connects the subsystems' up-calls to it, so no
+// caller can install a table and forget them.
+void installPlatform(const Platform& table);
+
+// The table in use: the null one until a table is installed.
+extern const Platform& platform;

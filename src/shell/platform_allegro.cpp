@@ -2,13 +2,78 @@
 
 #include <allegro.h>
 
-#include "shell/platform.h"
+#include <cerrno>
+#include <cstdlib>
+
 #include "shell/shot_samples.h"
 
 namespace {
 constexpr int SHOT_VOLUME = 128;
 constexpr int SHOT_PAN = 128;
 constexpr int SHOT_FREQUENCY = 1000; // the sample's own pitch
+constexpr int TRANSPARENT_TEXT = -1;
+constexpr const char* NO_SOUND_CONFIG = "";
+
+// The library's own shutdown then runs when the process exits.
+bool startLibrary() {
+    return install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) == 0;
+}
+
+// Their results are not looked at: a game without them still shows its screens.
+void installInput() {
+    install_keyboard();
+    install_timer();
+    install_mouse();
+}
+
+bool installSound() {
+    return install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, NO_SOUND_CONFIG) >= 0;
+}
+
+const char* libraryError() {
+    return allegro_error;
+}
+
+bool openScreen(int32_t mode, int32_t width, int32_t height, int32_t depth) {
+    set_color_depth(depth);
+    return set_gfx_mode(mode, width, height, 0, 0) >= 0;
+}
+
+void setWindowTitle(const char* title) {
+    set_window_title(title);
+}
+
+void setCloseHandler(CloseHandler handler) {
+    set_close_button_callback(handler);
+}
+
+BITMAP* newScreenBuffer() {
+    return create_bitmap(SCREEN_W, SCREEN_H);
+}
+
+SAMPLE* loadSample(const char* path) {
+    return load_sample(path);
+}
+
+void releaseSample(SAMPLE* sample) {
+    destroy_sample(sample);
+}
+
+void startTicks(TickHandler handler, int32_t intervalMs) {
+    install_int(handler, intervalMs);
+}
+
+void stopTicks(TickHandler handler) {
+    remove_int(handler);
+}
+
+void transparentText() {
+    text_mode(TRANSPARENT_TEXT);
+}
+
+void endLibrary() {
+    allegro_exit();
+}
 
 void present(BITMAP* frame) {
     // Shutdown leaves the back buffer null; a late frame then shows nothing.
@@ -53,7 +118,31 @@ void playShot(int32_t sample) {
 }
 } // namespace
 
-void installAllegroPlatform() {
-    platform = Platform{present, mouseX,     mouseY,    mouseButtons, clearMouseButtons,
-                        escDown, keyPressed, clearKeys, idle,         playShot};
+Platform allegroPlatform() {
+    Platform table = nullPlatform();
+    table.startLibrary = startLibrary;
+    table.installInput = installInput;
+    table.installSound = installSound;
+    table.libraryError = libraryError;
+    table.openScreen = openScreen;
+    table.setWindowTitle = setWindowTitle;
+    table.setCloseHandler = setCloseHandler;
+    table.newScreenBuffer = newScreenBuffer;
+    table.loadSample = loadSample;
+    table.releaseSample = releaseSample;
+    table.startTicks = startTicks;
+    table.stopTicks = stopTicks;
+    table.transparentText = transparentText;
+    table.endLibrary = endLibrary;
+    table.present = present;
+    table.mouseX = mouseX;
+    table.mouseY = mouseY;
+    table.mouseButtons = mouseButtons;
+    table.clearMouseButtons = clearMouseButtons;
+    table.escDown = escDown;
+    table.keyPressed = keyPressed;
+    table.clearKeys = clearKeys;
+    table.idle = idle;
+    table.playShot = playShot;
+    return table;
 }

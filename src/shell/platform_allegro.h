@@ -1,5 +1,7 @@
-// The platform table that talks to the library: its screen, mouse, keyboard
-// and sound. Installed once the graphics mode and the samples are there.
+// The platform table that talks to the library: its start and end, the screen,
+// mouse, keyboard, timer and sound. main installs it before start-up begins.
 #pragma once
 
-void installAllegroPlatform();
+#include "shell/platform.h"
+
+Platform allegroPlatform();

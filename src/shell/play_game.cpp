@@ -5,6 +5,7 @@
 #include "shell/failure_line.h"
 #include "shell/platform.h"
 #include "shell/stop_request.h"
+#include "shell/text_page.h"
 #include "shell/title_menu.h"
 #include "shell/turn_loop.h"
 #include "world/floor_loading.h"

@@ -1,15 +1,14 @@
 #include "shell/startup.h"
 
-#include <allegro.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "draw/colours.h"
+#include "draw/picture_files.h"
 #include "draw/pictures.h"
 #include "shell/failure_line.h"
 #include "shell/picture_sizes.h"
+#include "shell/platform.h"
 #include "shell/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/stop_handlers.h"
@@ -23,7 +22,6 @@ constexpr const char* SOUND_ERROR = "Error installint sound\n";
 constexpr const char* WINDOW_TITLE = "Vellmora";
 constexpr const char* SETTINGS_PATH = "init.txt";
 constexpr const char* SHOT_SOUND_PATH = ".//Data//Sounds//snd_rifle.wav";
-constexpr int TRANSPARENT_TEXT = -1;
 
 // Where each picture goes, in the order start-up loads them.
 BITMAP** const PICTURE_SLOTS[PICTURE_COUNT] = {
@@ -47,7 +45,8 @@ bool failed(const std::string& cause) {
 
 // With the library's own words on why, when it left any.
 bool libraryFailed(const std::string& cause) {
-    return failed(allegro_error[0] ? cause + " (" + allegro_error + ")" : cause);
+    const char* why = platform.libraryError();
+    return failed(why && why[0] ? cause + " (" + why + ")" : cause);
 }
 
 bool tickInstalled = false;
@@ -55,35 +54,35 @@ bool tickInstalled = false;
 void stopTicks() {
     // The handler reads the current unit; it must be gone before the units are.
     if (tickInstalled)
-        remove_int(timerTick);
+        platform.stopTicks(timerTick);
     tickInstalled = false;
 }
 
 void releasePictures() {
-    for (BITMAP** slot : RELEASE_ORDER) {
-        if (*slot)
-            destroy_bitmap(*slot);
-        *slot = nullptr;
-    }
+    for (BITMAP** slot : RELEASE_ORDER)
+        releasePicture(*slot);
 }
 
 void releaseSamples() {
     for (SAMPLE*& sample : shotSamples) {
         if (sample)
-            destroy_sample(sample);
+            platform.releaseSample(sample);
         sample = nullptr;
     }
+}
+
+// The highlight colour's pixel in the mode in use.
+int settingsColour(int red, int green, int blue) {
+    return pixelOf(Rgb{red, green, blue});
 }
 } // namespace
 
 bool startLibrary() {
-    if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
+    if (!platform.startLibrary())
         return libraryFailed("the game library could not start; is there a display?");
     installSignalHandlers();
-    install_keyboard();
-    install_timer();
-    install_mouse();
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") < 0) {
+    platform.installInput();
+    if (!platform.installSound()) {
         std::fputs(SOUND_ERROR, stdout);
         std::fflush(stdout); // whatever the exit handlers do, the line is out
         return libraryFailed("no sound driver could be installed");
@@ -92,12 +91,11 @@ bool startLibrary() {
 }
 
 bool openScreen(int gfxMode) {
-    set_color_depth(COLOUR_DEPTH);
-    if (set_gfx_mode(gfxMode, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0)
+    if (!platform.openScreen(gfxMode, SCREEN_WIDTH, SCREEN_HEIGHT, COLOUR_DEPTH))
         return libraryFailed(SCREEN_SIZE + " 16-bit graphics mode cannot be opened; is there a display?");
-    set_window_title(WINDOW_TITLE);
+    platform.setWindowTitle(WINDOW_TITLE);
     installCloseButton();
-    backBuffer = create_bitmap(SCREEN_W, SCREEN_H);
+    backBuffer = platform.newScreenBuffer();
     if (!backBuffer)
         return failed(SCREEN_SIZE + " back buffer cannot be made");
     return true;
@@ -106,7 +104,7 @@ bool openScreen(int gfxMode) {
 bool loadPictures() {
     // The first that fails ends start-up.
     for (int i = 0; i < PICTURE_COUNT; ++i) {
-        *PICTURE_SLOTS[i] = load_bitmap(picturePaths[i], nullptr);
+        *PICTURE_SLOTS[i] = loadPicture(picturePaths[i]);
         if (!*PICTURE_SLOTS[i]) {
             reportFailure(missingDataFile(picturePaths[i]));
             return false;
@@ -118,30 +116,30 @@ bool loadPictures() {
 bool picturesBigEnough() {
     PictureSize sizes[PICTURE_COUNT];
     for (int i = 0; i < PICTURE_COUNT; ++i)
-        sizes[i] = PictureSize{(*PICTURE_SLOTS[i])->w, (*PICTURE_SLOTS[i])->h};
+        sizes[i] = PictureSize{pictureWidth(*PICTURE_SLOTS[i]), pictureHeight(*PICTURE_SLOTS[i])};
     const std::string problem = pictureSizeProblem(sizes);
     return problem.empty() || failed(problem);
 }
 
 void loadShotSamples() {
     for (SAMPLE*& sample : shotSamples)
-        sample = load_sample(SHOT_SOUND_PATH);
+        sample = platform.loadSample(SHOT_SOUND_PATH);
 }
 
 bool readSettings(const char* path) {
     SettingsRecords records;
     const bool opened = parseSettingsFile(path, records);
-    applySettings(records, makecol);
+    applySettings(records, settingsColour);
     return opened;
 }
 
 bool initGameState() {
-    // makecol needs the 16-bit mode, so this runs after openScreen.
+    // A colour's pixel needs the 16-bit mode, so this runs after openScreen.
     readSettings(SETTINGS_PATH);
     allFloorsDone = false;
-    install_int(timerTick, timerIntervalMs(tickMs));
+    platform.startTicks(timerTick, timerIntervalMs(tickMs));
     tickInstalled = true;
-    text_mode(TRANSPARENT_TEXT);
+    platform.transparentText();
     return true;
 }
 

@@ -1,10 +1,9 @@
 #include "shell/stop_handlers.h"
 
-#include <allegro.h>
-
 #include <csignal>
 #include <cstdio>
 
+#include "shell/platform.h"
 #include "shell/play_game.h"
 #include "shell/stop_request.h"
 
@@ -76,7 +75,7 @@ void installSignalHandlers() {
 }
 
 void installCloseButton() {
-    set_close_button_callback(onCloseButton);
+    platform.setCloseHandler(onCloseButton);
 }
 
 void endBySignal() {
@@ -84,7 +83,7 @@ void endBySignal() {
     if (number == 0)
         return;
     std::fflush(stdout);
-    allegro_exit();
+    platform.endLibrary();
     std::signal(number, SIG_DFL);
     std::raise(number);
 }

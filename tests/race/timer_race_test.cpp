@@ -96,10 +96,16 @@ void countShot(int32_t) {
 void giveWay() {
     std::this_thread::yield();
 }
-void presentNothing(BITMAP*) {}
-void nothing() {}
-bool no() {
-    return false;
+
+Platform racingTable() {
+    Platform table = nullPlatform();
+    table.mouseX = readX;
+    table.mouseY = readY;
+    table.mouseButtons = readButtons;
+    table.escDown = escape;
+    table.idle = giveWay;
+    table.playShot = countShot;
+    return table;
 }
 
 std::unique_ptr<VirtualDisplay> display;
@@ -120,10 +126,9 @@ class TimerRace : public PlayScene {
         PlayScene::SetUp();
         race = Race{};
         saved = platform;
-        platform = Platform{presentNothing, readX, readY,   readButtons, nothing,
-                            escape,         no,    nothing, giveWay,     countShot};
+        installPlatform(racingTable());
     }
-    void TearDown() override { platform = saved; }
+    void TearDown() override { installPlatform(saved); }
 
     // The turn loop with the library's timer ticking beside it.
     TurnLoopEnd playWithTimer() {

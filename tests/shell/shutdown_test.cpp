@@ -25,6 +25,8 @@ class Shutdown : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, std::atexit), 0);
+        // The samples go back through the table in use.
+        installPlatform(allegroPlatform());
         // Earlier tests in this binary may have left pictures in the slots.
         for (BITMAP** slot : ALL_BITMAPS) {
             if (*slot)
@@ -38,6 +40,7 @@ class Shutdown : public ::testing::Test {
         addUnit(SIDE_ENEMY, 2, 1);
         addMedkit(1, 1);
     }
+    void TearDown() override { installPlatform(nullPlatform()); }
 };
 
 TEST_F(Shutdown, ReleasesEveryPictureSampleAndFloorArray) {
@@ -62,7 +65,6 @@ TEST_F(Shutdown, ASecondCallFindsNothingLeft) {
 
 TEST_F(Shutdown, ShotsWithoutASampleOrOutsideTheThreePlayNothing) {
     shutdownGame();
-    installAllegroPlatform();
     for (int32_t sample : {-1, 0, 1, 2, WEAPON_SOUND_COUNT, 1000})
         platform.playShot(sample);
     platform.present(backBuffer); // null after shutdown: a late frame shows nothing

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "draw/pictures.h"
-#include "shell/title_menu.h"
+#include "shell/text_page.h"
 #include "support/scripted_platform.h"
 #include "support/test_bitmaps.h"
 

@@ -51,12 +51,16 @@ void yieldOnce() {
         buttons = 0;
     std::this_thread::yield();
 }
-void presentNothing(BITMAP*) {}
-void nothing() {}
-bool no() {
-    return false;
+
+Platform pressingTable() {
+    Platform table = nullPlatform();
+    table.mouseX = readX;
+    table.mouseY = readY;
+    table.mouseButtons = readButtons;
+    table.escDown = enoughTicks;
+    table.idle = yieldOnce;
+    return table;
 }
-void silent(int32_t) {}
 
 class TimerThread : public PlayScene {};
 } // namespace
@@ -73,8 +77,7 @@ TEST_F(TimerThread, TicksFromAnotherThreadPlayTheShotThrough) {
     shotAt = NOT_YET;
 
     const Platform saved = platform;
-    platform = Platform{presentNothing, readX, readY,   readButtons, nothing,
-                        enoughTicks,    no,    nothing, yieldOnce,   silent};
+    installPlatform(pressingTable());
     std::atomic<bool> stop{false};
     std::thread timer([&] {
         while (!stop) {
@@ -86,7 +89,7 @@ TEST_F(TimerThread, TicksFromAnotherThreadPlayTheShotThrough) {
     runTurnLoop();
     stop = true;
     timer.join();
-    platform = saved;
+    installPlatform(saved);
 
     EXPECT_EQ(turnLoopEnd(), TurnLoopEnd::ESCAPED);
     EXPECT_LT(units[target].health, 20);

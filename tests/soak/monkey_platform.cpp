@@ -14,16 +14,28 @@ constexpr int32_t RIGHT = 2;
 
 MonkeyPlatform* MonkeyPlatform::active = nullptr;
 
-MonkeyPlatform::MonkeyPlatform(uint32_t seed, int32_t idlesPerTick)
-    : previous(platform), random(seed), idlesPerTick(idlesPerTick > 0 ? idlesPerTick : 1) {
+MonkeyPlatform::MonkeyPlatform(uint32_t seed, int32_t idleTurnsPerTick)
+    : previous(platform), random(seed), idlesPerTick(idleTurnsPerTick > 0 ? idleTurnsPerTick : 1) {
     active = this;
-    platform = Platform{present, mouseX,     mouseY,    mouseButtons, clearMouseButtons,
-                        escDown, keyPressed, clearKeys, idle,         playShot};
+    installPlatform(table());
 }
 
 MonkeyPlatform::~MonkeyPlatform() {
-    platform = previous;
+    installPlatform(previous);
     active = nullptr;
+}
+
+Platform MonkeyPlatform::table() {
+    Platform monkey = nullPlatform();
+    monkey.mouseX = mouseX;
+    monkey.mouseY = mouseY;
+    monkey.mouseButtons = mouseButtons;
+    monkey.clearMouseButtons = clearMouseButtons;
+    monkey.escDown = escDown;
+    monkey.keyPressed = keyPressed;
+    monkey.idle = idle;
+    monkey.playShot = playShot;
+    return monkey;
 }
 
 void MonkeyPlatform::startGame() {
@@ -110,8 +122,6 @@ void MonkeyPlatform::choose() {
         pointOffTheMap();
 }
 
-void MonkeyPlatform::present(BITMAP*) {}
-
 int32_t MonkeyPlatform::mouseX() {
     MonkeyPlatform& m = *active;
     if (!m.passBegins)
@@ -147,8 +157,6 @@ bool MonkeyPlatform::escDown() {
 bool MonkeyPlatform::keyPressed() {
     return true;
 }
-
-void MonkeyPlatform::clearKeys() {}
 
 void MonkeyPlatform::idle() {
     MonkeyPlatform& m = *active;

@@ -18,7 +18,7 @@ struct GameStuck : std::runtime_error {
 class MonkeyPlatform {
   public:
     // Installs itself as the platform table; the destructor puts the old one back.
-    MonkeyPlatform(uint32_t seed, int32_t idlesPerTick);
+    MonkeyPlatform(uint32_t seed, int32_t idleTurnsPerTick);
     ~MonkeyPlatform();
     MonkeyPlatform(const MonkeyPlatform&) = delete;
     MonkeyPlatform& operator=(const MonkeyPlatform&) = delete;
@@ -61,14 +61,13 @@ class MonkeyPlatform {
     void pointOffTheMap();
     void choose();
 
-    static void present(BITMAP* frame);
+    static Platform table();
     static int32_t mouseX();
     static int32_t mouseY();
     static int32_t mouseButtons();
     static void clearMouseButtons();
     static bool escDown();
     static bool keyPressed();
-    static void clearKeys();
     static void idle();
     static void playShot(int32_t sample);
 };

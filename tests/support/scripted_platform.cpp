@@ -45,16 +45,30 @@ int32_t cellPixelY(int32_t cellY) {
 
 ScriptedPlatform* ScriptedPlatform::active = nullptr;
 
-ScriptedPlatform::ScriptedPlatform(int32_t idlesPerTick)
-    : previous(platform), idlesPerTick(idlesPerTick > 0 ? idlesPerTick : 1) {
+ScriptedPlatform::ScriptedPlatform(int32_t idleTurnsPerTick)
+    : previous(platform), idlesPerTick(idleTurnsPerTick > 0 ? idleTurnsPerTick : 1) {
     active = this;
-    platform = Platform{present, mouseX,     mouseY,    mouseButtons, clearMouseButtons,
-                        escDown, keyPressed, clearKeys, idle,         playShot};
+    installPlatform(table());
 }
 
 ScriptedPlatform::~ScriptedPlatform() {
-    platform = previous;
+    installPlatform(previous);
     active = nullptr;
+}
+
+Platform ScriptedPlatform::table() {
+    Platform scripted = nullPlatform();
+    scripted.present = present;
+    scripted.mouseX = mouseX;
+    scripted.mouseY = mouseY;
+    scripted.mouseButtons = mouseButtons;
+    scripted.clearMouseButtons = clearMouseButtons;
+    scripted.escDown = escDown;
+    scripted.keyPressed = keyPressed;
+    scripted.clearKeys = clearKeys;
+    scripted.idle = idle;
+    scripted.playShot = playShot;
+    return scripted;
 }
 
 ScriptedPlatform& ScriptedPlatform::hold(const Moment& moment, int32_t ticks) {

@@ -47,7 +47,7 @@ struct ScriptRanOut : std::runtime_error {
 class ScriptedPlatform {
   public:
     // Installs itself as the platform table; the destructor puts the old one back.
-    explicit ScriptedPlatform(int32_t idlesPerTick = 3);
+    explicit ScriptedPlatform(int32_t idleTurnsPerTick = 3);
     ~ScriptedPlatform();
     ScriptedPlatform(const ScriptedPlatform&) = delete;
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
@@ -87,6 +87,7 @@ class ScriptedPlatform {
     void tick();
     int32_t scriptTicks() const;
 
+    static Platform table();
     static void present(BITMAP* frame);
     static int32_t mouseX();
     static int32_t mouseY();
