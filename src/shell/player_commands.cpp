@@ -6,10 +6,10 @@
 #include "path/movement_rules.h"
 #include "shell/stop_request.h"
 #include "shell/turn_lock.h"
-#include "shell/turn_loop.h"
 #include "world/cell_occupants.h"
 #include "world/game_state.h"
 #include "world/settings.h"
+#include "world/turn_order.h"
 
 bool buttonHeld = false;
 

@@ -17,4 +17,3 @@ bool runTurnLoop();
 TurnLoopEnd turnLoopEnd();
 // Installed at start-up with install_int; runs on the library's timer thread.
 void timerTick();
-void finishTurn();

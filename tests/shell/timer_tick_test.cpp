@@ -71,13 +71,3 @@ TEST_F(TimerTick, NoFloorInPlayIsLeftAlone) {
     EXPECT_EQ(shotTimer, 0);
     EXPECT_EQ(turnSlot, 0);
 }
-
-TEST_F(TimerTick, FinishingTheLastTurnOfTheRoundStartsANewRound) {
-    turnSlot = 1;
-    units[other].actionPoints = 0;
-    finishTurn();
-    EXPECT_EQ(turnSlot, 0);
-    EXPECT_EQ(turnState, TURN_NEXT);
-    EXPECT_EQ(units[shooter].actionPoints, units[shooter].speed);
-    EXPECT_EQ(units[other].actionPoints, units[other].speed);
-}
