@@ -1,8 +1,9 @@
+#include "shell/timer_tick.h"
+
 #include <atomic>
 #include <mutex>
 
 #include "shell/turn_lock.h"
-#include "shell/turn_loop.h"
 #include "world/game_state.h"
 #include "world/turn_order.h"
 

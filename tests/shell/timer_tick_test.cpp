@@ -2,7 +2,7 @@
 // otherwise, and the shooter's turn handed on at the tick the display ends.
 #include <gtest/gtest.h>
 
-#include "shell/turn_loop.h"
+#include "shell/timer_tick.h"
 #include "support/test_floor.h"
 #include "world/settings.h"
 
