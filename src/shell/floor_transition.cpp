@@ -23,18 +23,16 @@ void drawNotice() {
 }
 } // namespace
 
-bool enterNextFloor() {
+bool enterNextFloor(TurnLockHold& hold) {
     // The count pauses with the game while a shot is still on display.
     for (int32_t ticks = 0; ticks < TRANSITION_TICKS;) {
         if (stopSignal())
             return false;
         drawNotice();
-        if (tickPending) {
-            tickPending = false;
+        if (hold.useTick())
             ++ticks;
-        } else {
-            waitWithoutTurnLock();
-        }
+        else
+            hold.idle();
     }
     ++floorNumber;
     return loadFloor(floorNumber);
