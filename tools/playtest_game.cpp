@@ -14,6 +14,7 @@
 #include "shell/new_game.h"
 #include "shell/player_commands.h"
 #include "shell/startup.h"
+#include "shell/timer_tick.h"
 #include "shell/turn_loop.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"

@@ -23,9 +23,9 @@ Cell cellOf(const Unit& unit) {
 
 // targetIndex comes from a record that other rules write too; only an index of
 // this floor's units is followed.
-Unit* targetOf(Unit units[], const Unit& enemy) {
+Unit* targetOf(Unit floorUnits[], const Unit& enemy) {
     const int32_t i = enemy.targetIndex;
-    return i >= 0 && i < unitCount ? &units[i] : nullptr;
+    return i >= 0 && i < unitCount ? &floorUnits[i] : nullptr;
 }
 
 void dropTarget(Unit& enemy) {
@@ -46,24 +46,24 @@ bool standsOnPatrolPoint(const Unit& enemy) {
 
 // The marks come off so a route may start at the enemy and end on its target.
 // A dead target's cell was freed when it fell; whoever stands there now keeps it.
-void liftMarks(Unit units[], const Unit& enemy) {
+void liftMarks(Unit floorUnits[], const Unit& enemy) {
     unmark(enemy);
-    const Unit* target = enemy.alerted ? targetOf(units, enemy) : nullptr;
+    const Unit* target = enemy.alerted ? targetOf(floorUnits, enemy) : nullptr;
     if (target && target->health > 0)
         unmark(*target);
 }
 
-int32_t endAction(Unit units[], Unit& enemy, int32_t& turnSlot) {
+int32_t endAction(Unit floorUnits[], Unit& enemy, int32_t& slot) {
     mark(enemy);
-    if (const Unit* target = enemy.alerted ? targetOf(units, enemy) : nullptr)
+    if (const Unit* target = enemy.alerted ? targetOf(floorUnits, enemy) : nullptr)
         mark(*target);
-    return enemy.actionPoints > 0 ? TURN_STILL_ACTING : advanceTurn(turnSlot, units);
+    return enemy.actionPoints > 0 ? TURN_STILL_ACTING : advanceTurn(slot, floorUnits);
 }
 
-void lookOut(Unit units[], int32_t self, PathSearch& search) {
-    Unit& enemy = units[self];
+void lookOut(Unit floorUnits[], int32_t self, PathSearch& search) {
+    Unit& enemy = floorUnits[self];
     for (int32_t i = 0; i < unitCount; ++i) {
-        const Unit& other = units[i];
+        const Unit& other = floorUnits[i];
         if (i == self || other.side == enemy.side || other.health <= 0)
             continue;
         if (sightTest(search, cellOf(enemy), cellOf(other))) {
@@ -76,17 +76,17 @@ void lookOut(Unit units[], int32_t self, PathSearch& search) {
     }
 }
 
-int32_t patrol(Unit units[], int32_t self, PathSearch& search, int32_t& turnSlot) {
-    Unit& enemy = units[self];
+int32_t patrol(Unit floorUnits[], int32_t self, PathSearch& search, int32_t& slot) {
+    Unit& enemy = floorUnits[self];
     if (standsOnPatrolPoint(enemy))
         enemy.patrolLeg = enemy.patrolLeg == 0 ? 1 : 0;
     if (patrolStep(enemy, search) == STEP_BLOCKED) {
         mark(enemy);
-        return advanceTurn(turnSlot, units);
+        return advanceTurn(slot, floorUnits);
     }
     enemy.targetIndex = NO_UNIT;
-    lookOut(units, self, search);
-    return endAction(units, enemy, turnSlot);
+    lookOut(floorUnits, self, search);
+    return endAction(floorUnits, enemy, slot);
 }
 
 // The killer stays the acting unit and patrols one more step at its next tick.
@@ -105,28 +105,28 @@ bool canFireAt(const Unit& enemy, const Unit& target, PathSearch& search) {
            sightTest(search, cellOf(enemy), cellOf(target));
 }
 
-int32_t fireOrPursue(Unit units[], Unit& enemy, Unit& target, PathSearch& search, int32_t& turnSlot,
-                     bool& fired) {
+int32_t fireOrPursue(Unit floorUnits[], Unit& enemy, Unit& target, PathSearch& search,
+                     int32_t& slot, bool& fired) {
     if (canFireAt(enemy, target, search)) {
         fired = true;
         enemy.actionPoints = 0;
         fireShot(enemy, target);
         if (target.health <= 0)
             return afterKill(enemy, target);
-        return endAction(units, enemy, turnSlot);
+        return endAction(floorUnits, enemy, slot);
     }
     if (stepTowards(enemy, cellOf(target), search) == STEP_BLOCKED) {
         mark(enemy);
         if (enemy.alerted)
             mark(target);
-        return advanceTurn(turnSlot, units);
+        return advanceTurn(slot, floorUnits);
     }
-    return endAction(units, enemy, turnSlot);
+    return endAction(floorUnits, enemy, slot);
 }
 
-int32_t chase(Unit units[], int32_t self, PathSearch& search, int32_t& turnSlot, bool& fired) {
-    Unit& enemy = units[self];
-    Unit* target = targetOf(units, enemy);
+int32_t chase(Unit floorUnits[], int32_t self, PathSearch& search, int32_t& slot, bool& fired) {
+    Unit& enemy = floorUnits[self];
+    Unit* target = targetOf(floorUnits, enemy);
     if (target && target->health <= 0) {
         // Killed by someone else: patrol from the first point, after a new target.
         dropTarget(enemy);
@@ -134,13 +134,13 @@ int32_t chase(Unit units[], int32_t self, PathSearch& search, int32_t& turnSlot,
         target = nullptr;
     }
     if (!target) {
-        const int32_t chosen = chooseTarget(units, self, unitCount);
+        const int32_t chosen = chooseTarget(floorUnits, self, unitCount);
         if (chosen == NO_UNIT) {
             dropTarget(enemy);
             mark(enemy);
             return TURN_NEXT;
         }
-        target = &units[chosen];
+        target = &floorUnits[chosen];
     }
     if (outOfReach(*target)) {
         // The target still stands there, so its cell stays held.
@@ -149,23 +149,23 @@ int32_t chase(Unit units[], int32_t self, PathSearch& search, int32_t& turnSlot,
         mark(enemy);
         return TURN_NEXT;
     }
-    return fireOrPursue(units, enemy, *target, search, turnSlot, fired);
+    return fireOrPursue(floorUnits, enemy, *target, search, slot, fired);
 }
 } // namespace
 
-int32_t enemyAct(Unit units[], PathSearch& search, int32_t& turnSlot, bool& fired) {
+int32_t enemyAct(Unit floorUnits[], PathSearch& search, int32_t& slot, bool& fired) {
     fired = false;
-    const int32_t self = turnOrder[turnSlot];
-    Unit& enemy = units[self];
+    const int32_t self = turnOrder[slot];
+    Unit& enemy = floorUnits[self];
     if (enemy.side == SIDE_SQUAD)
         return TURN_AWAIT_PLAYER;
     if (enemy.health <= 0)
-        return advanceTurn(turnSlot, units);
+        return advanceTurn(slot, floorUnits);
     // Ticks merge: however many arrived, this action uses them all.
     if (!tickPending.exchange(false))
         return TURN_NEXT;
-    liftMarks(units, enemy);
+    liftMarks(floorUnits, enemy);
     if (enemy.alerted)
-        return chase(units, self, search, turnSlot, fired);
-    return patrol(units, self, search, turnSlot);
+        return chase(floorUnits, self, search, slot, fired);
+    return patrol(floorUnits, self, search, slot);
 }

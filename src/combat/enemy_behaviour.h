@@ -6,5 +6,5 @@
 struct Unit;
 class PathSearch;
 
-int32_t enemyAct(Unit units[], PathSearch& search, int32_t& turnSlot, bool& fired);
-int32_t chooseTarget(Unit units[], int32_t self, int32_t count);
+int32_t enemyAct(Unit floorUnits[], PathSearch& search, int32_t& slot, bool& fired);
+int32_t chooseTarget(Unit floorUnits[], int32_t self, int32_t count);

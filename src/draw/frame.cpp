@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "combat/enemy_behaviour.h"
+#include "combat/turn_step.h"
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
 #include "draw/cursor_feedback.h"
@@ -14,28 +14,10 @@
 #include "path/movement_rules.h"
 #include "world/game_state.h"
 #include "world/settings.h"
-#include "world/turn_order.h"
 
 namespace {
 FramePresenter presenter = nullptr;
 PointerReader pointerReader = nullptr;
-
-void letTurnLogicAct() {
-    bool fired = false;
-    turnState = enemyAct(units.data(), pathSearch, turnSlot, fired);
-    if (turnState == TURN_ROUND_OVER)
-        startRound(unitCount, units.data());
-}
-
-// A dead soldier awaits no command: until the next frame asks the turn logic about
-// the unit that follows, nothing may take the turn for the player's.
-void passOverDeadUnit() {
-    if (currentUnit().health >= 1)
-        return;
-    if (advanceTurn(turnSlot, units.data()) == TURN_ROUND_OVER)
-        startRound(unitCount, units.data());
-    turnState = TURN_NEXT;
-}
 
 // The highlight lies under the sprite and shows through its transparent parts.
 void drawHighlight(int64_t left, int64_t top) {
@@ -94,8 +76,7 @@ void drawMedkits() {
 
 void drawFrame(int32_t mouseX, int32_t mouseY) {
     clear_bitmap(backBuffer);
-    letTurnLogicAct();
-    passOverDeadUnit();
+    stepTurnLogic(pathSearch);
     blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
     drawUnits();
     const ScreenPoint live = pointerReader ? pointerReader() : ScreenPoint{mouseX, mouseY};

@@ -6,10 +6,10 @@
 #include "path/movement_rules.h"
 #include "shell/stop_request.h"
 #include "shell/turn_lock.h"
-#include "shell/turn_loop.h"
 #include "world/cell_occupants.h"
 #include "world/game_state.h"
 #include "world/settings.h"
+#include "world/turn_order.h"
 
 bool buttonHeld = false;
 
@@ -76,27 +76,29 @@ int32_t takeStep(Unit& soldier, Cell target) {
 }
 
 // One step per tick; every step is drawn with the pass's pointer position.
-int32_t moveCommand(Unit& soldier, Cell target, int32_t mouseX, int32_t mouseY) {
+int32_t moveCommand(TurnLockHold& hold, Unit& soldier, Cell target, int32_t mouseX,
+                    int32_t mouseY) {
     int32_t lastStep = STEP_MOVED;
     for (;;) {
-        if (tickPending) {
+        if (hold.tickWaiting()) {
             lastStep = takeStep(soldier, target);
             drawFrame(mouseX, mouseY);
             if (soldier.x == target.x && soldier.y == target.y)
                 break; // the tick stays pending
+            hold.useTick();
         }
-        tickPending = false;
         if (lastStep == STEP_BLOCKED || soldier.actionPoints <= 0 ||
             lastStep == STEP_GAME_COMPLETE || stopSignal())
             break;
-        waitWithoutTurnLock();
+        hold.idle();
     }
     if (soldier.actionPoints <= 0)
         finishTurn();
     return lastStep;
 }
 
-void leftPress(Unit& soldier, int32_t mouseX, int32_t mouseY, int32_t& lastStep) {
+void leftPress(TurnLockHold& hold, Unit& soldier, int32_t mouseX, int32_t mouseY,
+               int32_t& lastStep) {
     Cell cell{};
     if (!cellAtPixel(mouseX, mouseY, cell.x, cell.y))
         return;
@@ -107,7 +109,7 @@ void leftPress(Unit& soldier, int32_t mouseX, int32_t mouseY, int32_t& lastStep)
     if (heldByAUnit(index))
         attackCommand(soldier, cell);
     else
-        lastStep = moveCommand(soldier, cell, mouseX, mouseY);
+        lastStep = moveCommand(hold, soldier, cell, mouseX, mouseY);
 }
 } // namespace
 
@@ -121,7 +123,8 @@ bool cellAtPixel(int32_t x, int32_t y, int32_t& cellX, int32_t& cellY) {
     return true;
 }
 
-void handlePress(int32_t buttons, int32_t mouseX, int32_t mouseY, int32_t& lastStep) {
+void handlePress(TurnLockHold& hold, int32_t buttons, int32_t mouseX, int32_t mouseY,
+                 int32_t& lastStep) {
     if (buttons == 0) {
         buttonHeld = false;
         return;
@@ -133,5 +136,5 @@ void handlePress(int32_t buttons, int32_t mouseX, int32_t mouseY, int32_t& lastS
     if (buttons & BUTTON_RIGHT)
         endTurnCommand(soldier); // wins over the left button
     else if (buttons & BUTTON_LEFT)
-        leftPress(soldier, mouseX, mouseY, lastStep);
+        leftPress(hold, soldier, mouseX, mouseY, lastStep);
 }

@@ -12,7 +12,7 @@
 #include "shell/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/stop_handlers.h"
-#include "shell/turn_loop.h"
+#include "shell/timer_tick.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 

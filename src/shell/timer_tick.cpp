@@ -1,9 +1,11 @@
+#include "shell/timer_tick.h"
+
 #include <atomic>
 #include <mutex>
 
 #include "shell/turn_lock.h"
-#include "shell/turn_loop.h"
 #include "world/game_state.h"
+#include "world/turn_order.h"
 
 // A tick that arrives while the last one is unused is lost: a flag, never a count.
 static_assert(sizeof(tickPending) == 1, "tickPending is a one-byte flag");

@@ -1,14 +1,25 @@
 #include "shell/turn_lock.h"
 
 #include "shell/platform.h"
+#include "world/game_state.h"
 
 std::mutex turnLock;
 
-void waitWithoutTurnLock() {
-    turnLock.unlock();
-    // Taken back even when the wait is cut short by an exception (scripted play).
+TurnLockHold::TurnLockHold() : hold(turnLock) {}
+
+void TurnLockHold::idle() {
+    hold.unlock();
     struct Retake {
-        ~Retake() { turnLock.lock(); }
-    } retake;
+        std::unique_lock<std::mutex>& lock;
+        ~Retake() { lock.lock(); }
+    } retake{hold};
     platform.idle();
+}
+
+bool TurnLockHold::tickWaiting() const {
+    return tickPending;
+}
+
+bool TurnLockHold::useTick() {
+    return tickPending.exchange(false);
 }

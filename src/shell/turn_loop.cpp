@@ -1,7 +1,5 @@
 #include "shell/turn_loop.h"
 
-#include <mutex>
-
 #include "draw/frame.h"
 #include "shell/floor_transition.h"
 #include "shell/platform.h"
@@ -32,19 +30,19 @@ bool playerMayCommand() {
 }
 
 TurnLoopEnd playPasses() {
-    std::lock_guard<std::mutex> hold(turnLock);
+    TurnLockHold hold;
     int32_t lastStep = STEP_MOVED;
     for (;;) {
         const int32_t mouseX = platform.mouseX();
         const int32_t mouseY = platform.mouseY();
         if (floorOver() && squadWipedOut())
             return TurnLoopEnd::SQUAD_LOST;
-        if (floorOver() && !enterNextFloor())
-            return stopSignal()   ? TurnLoopEnd::STOPPED
+        if (floorOver() && !enterNextFloor(hold))
+            return stopSignal()    ? TurnLoopEnd::STOPPED
                    : allFloorsDone ? TurnLoopEnd::COMPLETED
                                    : TurnLoopEnd::FLOOR_REFUSED;
         if (playerMayCommand())
-            handlePress(platform.mouseButtons(), mouseX, mouseY, lastStep);
+            handlePress(hold, platform.mouseButtons(), mouseX, mouseY, lastStep);
         drawFrame(mouseX, mouseY);
         if (stopSignal())
             return TurnLoopEnd::STOPPED;
@@ -54,7 +52,7 @@ TurnLoopEnd playPasses() {
         // transition ends first.
         if (platform.escDown() || closeRequested())
             return TurnLoopEnd::ESCAPED;
-        waitWithoutTurnLock();
+        hold.idle();
     }
 }
 } // namespace

@@ -1,4 +1,4 @@
-// The turn loop with the player's commands, and the timer tick that paces it.
+// The turn loop, which takes the player's commands and draws the frames.
 #pragma once
 
 // How the last run of the turn loop ended.
@@ -15,6 +15,3 @@ enum class TurnLoopEnd {
 // Ends with the key buffer cleared; the endgame page and shutdown are the caller's.
 bool runTurnLoop();
 TurnLoopEnd turnLoopEnd();
-// Installed at start-up with install_int; runs on the library's timer thread.
-void timerTick();
-void finishTurn();

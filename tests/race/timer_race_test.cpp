@@ -22,6 +22,7 @@
 #include "../shell/virtual_display.h"
 #include "shell/platform.h"
 #include "shell/player_commands.h"
+#include "shell/timer_tick.h"
 #include "shell/turn_lock.h"
 #include "shell/turn_loop.h"
 #include "support/game_invariants.h"

@@ -2,8 +2,6 @@
 // display, then the next floor.
 #include <gtest/gtest.h>
 
-#include <mutex>
-
 #include "campaign.h"
 #include "play_scene.h"
 #include "shell/floor_transition.h"
@@ -23,8 +21,8 @@ class Transition : public PlayScene {
             ++frames;
             allNotices &= showsTransition(frame);
         };
-        std::lock_guard<std::mutex> hold(turnLock);
-        return enterNextFloor();
+        TurnLockHold hold;
+        return enterNextFloor(hold);
     }
     int32_t frames = 0;
     bool allNotices = true;

@@ -75,6 +75,24 @@ TEST_F(Move, ExitEndsTheTurnOnArrivalAndStaysATargetForTheNext) {
     EXPECT_EQ(occupancy[cellIndex(3, 1)], 1);
 }
 
+TEST_F(Move, ArrivalLeavesItsTickToTheUnitThatActsNext) {
+    theSoldier().actionPoints = 1;
+    ScriptedPlatform play;
+    const int32_t guardX = units[guard].x;
+    const int32_t guardY = units[guard].y;
+    int32_t arrivedAt = -1;
+    int32_t guardMovedAt = -1;
+    play.onPresent = [&](BITMAP*) {
+        if (arrivedAt < 0 && theSoldier().x == 2)
+            arrivedAt = play.ticks();
+        if (guardMovedAt < 0 && (units[guard].x != guardX || units[guard].y != guardY))
+            guardMovedAt = play.ticks();
+    };
+    moveTo(2, 1, play);
+    ASSERT_GE(arrivedAt, 0);
+    EXPECT_EQ(guardMovedAt, arrivedAt) << "the step that arrived did not use its tick up";
+}
+
 TEST_F(Move, MedkitIsPickedUpOnTheWay) {
     addMedkit(3, 1);
     theSoldier().health = 10;

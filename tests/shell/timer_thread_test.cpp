@@ -11,6 +11,7 @@
 
 #include "play_scene.h"
 #include "shell/platform.h"
+#include "shell/timer_tick.h"
 #include "shell/turn_loop.h"
 #include "support/test_floor.h"
 

@@ -2,7 +2,7 @@
 // otherwise, and the shooter's turn handed on at the tick the display ends.
 #include <gtest/gtest.h>
 
-#include "shell/turn_loop.h"
+#include "shell/timer_tick.h"
 #include "support/test_floor.h"
 #include "world/settings.h"
 
@@ -70,14 +70,4 @@ TEST_F(TimerTick, NoFloorInPlayIsLeftAlone) {
     timerTick();
     EXPECT_EQ(shotTimer, 0);
     EXPECT_EQ(turnSlot, 0);
-}
-
-TEST_F(TimerTick, FinishingTheLastTurnOfTheRoundStartsANewRound) {
-    turnSlot = 1;
-    units[other].actionPoints = 0;
-    finishTurn();
-    EXPECT_EQ(turnSlot, 0);
-    EXPECT_EQ(turnState, TURN_NEXT);
-    EXPECT_EQ(units[shooter].actionPoints, units[shooter].speed);
-    EXPECT_EQ(units[other].actionPoints, units[other].speed);
 }

@@ -1,6 +1,6 @@
 #include "monkey_platform.h"
 
-#include "shell/turn_loop.h"
+#include "shell/timer_tick.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 

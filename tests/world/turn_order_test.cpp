@@ -133,3 +133,22 @@ TEST(StartRound, GivesEveryUnitItsSpeedAndClearsTheRoundFields) {
     }
     EXPECT_EQ(units[3].actionPoints, 12) << "only the first count units";
 }
+
+TEST(FinishTurn, HandsTheTurnOnAndStartsARoundOnlyWhenTheOrderWraps) {
+    fourUnits({7, 7, 7, 7});
+    for (Unit& u : units)
+        u.actionPoints = 0;
+    turnSlot = 1;
+    turnState = TURN_AWAIT_PLAYER;
+    finishTurn();
+    EXPECT_EQ(turnSlot, 2);
+    EXPECT_EQ(turnState, TURN_NEXT);
+    EXPECT_EQ(units[0].actionPoints, 0) << "no new round in the middle of the order";
+
+    turnSlot = 3;
+    finishTurn();
+    EXPECT_EQ(turnSlot, 0);
+    EXPECT_EQ(turnState, TURN_NEXT);
+    for (const Unit& u : units)
+        EXPECT_EQ(u.actionPoints, u.speed);
+}
