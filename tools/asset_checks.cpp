@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/settings_file.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/settings.h"
+#include "world/settings_file.h"
 #include "world/text_tokens.h"
 #include "world/unit_generation.h"
 

@@ -24,9 +24,9 @@
 #include "campaign_design.h"
 #include "floor_design.h"
 #include "floor_picture.h"
-#include "shell/settings_file.h"
 #include "text_floor.h"
 #include "world/floor_checks.h"
+#include "world/settings_file.h"
 
 namespace fs = std::filesystem;
 

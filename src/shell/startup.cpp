@@ -10,7 +10,7 @@
 #include "draw/pictures.h"
 #include "shell/failure_line.h"
 #include "shell/picture_sizes.h"
-#include "shell/settings_file.h"
+#include "world/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/stop_handlers.h"
 #include "shell/turn_loop.h"
