@@ -10,6 +10,7 @@
 #include "world/mission_list.h"
 #include "world/random.h"
 #include "world/settings.h"
+#include "world/squad_stats.h"
 #include "world/turn_order.h"
 #include "world/unit_generation.h"
 

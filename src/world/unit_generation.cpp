@@ -3,6 +3,7 @@
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/turn_order.h"
+#include "world/weapons.h"
 
 namespace {
 constexpr int32_t STAT_MIN = 5;
@@ -29,13 +30,6 @@ void rollStatistics(Unit& unit) {
     // Always ENEMY_HEALTH, but the draw belongs to the sequence.
     unit.maxHealth = gameRand() % 1 + ENEMY_HEALTH;
     unit.health = unit.maxHealth;
-}
-
-void arm(Unit& unit, const Weapon& weapon) {
-    unit.damageMax = weapon.damageMax;
-    unit.longRange = weapon.longRange;
-    unit.shortRange = weapon.shortRange;
-    unit.weaponSound = gameRand() % WEAPON_SOUND_COUNT;
 }
 
 bool mapHasPatrolCell() {
