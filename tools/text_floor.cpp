@@ -45,25 +45,24 @@ std::string count(int32_t n) {
 }
 
 // Where the counts put the starts, so that a wrong count reads as the cause.
-std::string squadStarts(const FloorPlan& plan) {
-    if (playedSquadSize(plan) <= 0)
+std::string squadStarts(const FloorPlan& plan, const std::vector<CellPos>& cells) {
+    if (cells.empty())
         return "squad " + count(plan.squadSize) + " has nobody start";
-    return "squad " + count(plan.squadSize) + " starts in column 1, rows 1 to " +
-           count(playedSquadSize(plan));
+    return "squad " + count(plan.squadSize) + " starts in column " + count(cells.front().x) +
+           ", rows " + count(cells.front().y) + " to " + count(cells.back().y);
 }
 
-std::string enemyStarts(const FloorPlan& plan, int32_t side) {
-    const int32_t enemies = plan.unitCount - playedSquadSize(plan);
-    if (enemies <= 0)
-        return "units " + count(plan.unitCount) + " and squad " + count(plan.squadSize) +
-               " give no enemies";
+std::string enemyStarts(const FloorPlan& plan, const std::vector<CellPos>& cells) {
     const std::string given =
         "units " + count(plan.unitCount) + " and squad " + count(plan.squadSize) + " give ";
-    if (enemies == 1)
-        return given + "1 enemy, who starts in column " + count(side - 1) + ", row " +
-               count(side - 1);
-    return given + count(enemies) + " enemies, who start in column " + count(side - 1) + ", rows " +
-           count(side - 1) + " up to " + count(side - enemies);
+    if (cells.empty())
+        return given + "no enemies";
+    const CellPos& first = cells.front();
+    if (cells.size() == 1)
+        return given + "1 enemy, who starts in column " + count(first.x) + ", row " +
+               count(first.y);
+    return given + count(static_cast<int32_t>(cells.size())) + " enemies, who start in column " +
+           count(first.x) + ", rows " + count(first.y) + " up to " + count(cells.back().y);
 }
 
 char cellChar(const TextFloor& floor, const CellPos& c) {
@@ -196,10 +195,14 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
 }
 
 std::string checkStartMarks(const TextFloor& floor) {
-    std::string why = firstMismatch(floor, floor.squadMarks, squadStartCells(floor.plan),
-                                    TEXT_SQUAD_MARK, squadStarts(floor.plan));
-    if (why.empty())
-        why = firstMismatch(floor, floor.enemyMarks, enemyStartCells(floor.plan, floor.grid.width),
-                            TEXT_ENEMY_MARK, enemyStarts(floor.plan, floor.grid.width));
+    const int32_t side = floor.grid.width;
+    const std::vector<CellPos> squad = squadStartCells(floor.plan, side);
+    std::string why = firstMismatch(floor, floor.squadMarks, squad, TEXT_SQUAD_MARK,
+                                    squadStarts(floor.plan, squad));
+    if (why.empty()) {
+        const std::vector<CellPos> enemies = enemyStartCells(floor.plan, side);
+        why = firstMismatch(floor, floor.enemyMarks, enemies, TEXT_ENEMY_MARK,
+                            enemyStarts(floor.plan, enemies));
+    }
     return why;
 }

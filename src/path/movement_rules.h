@@ -5,13 +5,7 @@
 #include <cstdint>
 
 #include "path/path_search.h"
-
-struct Unit;
-
-struct Cell {
-    int32_t x;
-    int32_t y;
-};
+#include "world/game_state.h"
 
 // The one program-wide search object, configured per floor.
 extern PathSearch pathSearch;
