@@ -5,6 +5,7 @@
 #include "path/movement_rules.h"
 #include "start_cells.h"
 #include "world/floor_checks.h"
+#include "world/floor_loading.h"
 #include "world/game_state.h"
 
 namespace {
@@ -77,9 +78,7 @@ const CellPos* cutOffStart(const std::vector<CellPos>& starts, const MapGrid& gr
     const LentMap lent(grid);
     // A search of its own leaves the game's program-wide one as it was.
     PathSearch search;
-    search.setRows(grid.width);
-    search.costFn = stepCost;
-    search.validFn = canEnter;
+    configurePathSearch(search, grid.width);
     for (const CellPos& s : starts)
         if (!search.findPath(s.x, s.y, exit.x, exit.y))
             return &s;
