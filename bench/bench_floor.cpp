@@ -1,7 +1,7 @@
 #include "bench_floor.h"
 
 #include "draw/map_background.h"
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "support/test_floor.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"

@@ -23,7 +23,7 @@
 #include "draw/pictures.h"
 #include "fuzz_check.h"
 #include "game_state_snapshot.h"
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "world/floor_checks.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"

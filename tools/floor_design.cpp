@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "start_cells.h"
 #include "world/floor_checks.h"
 #include "world/floor_loading.h"

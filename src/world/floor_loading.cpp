@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/map_file.h"

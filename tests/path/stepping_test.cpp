@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
+#include "path/stepping.h"
 #include "route_drawing.h"
 #include "support/test_floor.h"
 #include "world/floor_loading.h"

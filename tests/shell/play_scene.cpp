@@ -1,6 +1,6 @@
 #include "play_scene.h"
 
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "shell/player_commands.h"
 #include "shell/subsystem_hooks.h"
 #include "support/test_bitmaps.h"

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "game_files.h"
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/random.h"
