@@ -7,4 +7,3 @@ struct Unit;
 class PathSearch;
 
 int32_t enemyAct(Unit units[], PathSearch& search, int32_t& turnSlot, bool& fired);
-int32_t chooseTarget(Unit units[], int32_t self, int32_t count);
