@@ -4,16 +4,12 @@
 #include <sstream>
 
 #include "start_cells.h"
+#include "text_rows.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/text_tokens.h"
 
 namespace {
-
-bool fail(std::string& why, int line, const std::string& reason) {
-    why = "line " + std::to_string(line) + ": " + reason;
-    return false;
-}
 
 bool cellCode(char c, int32_t& code) {
     switch (c) {
@@ -105,8 +101,8 @@ void trimEnd(std::string& line) {
 bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why) {
     floor = TextFloor{};
     bool hasUnits = false, hasSquad = false, hasMedkits = false, inMap = false;
-    std::vector<std::string> rows;
-    int firstRowLine = 0;
+    RowBlock map;
+    const std::vector<std::string>& rows = map.rows;
 
     std::istringstream lines(text);
     std::string line;
@@ -117,23 +113,15 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
         if (inMap) {
             if (line.empty())
                 continue; // only trailing blank lines are allowed, see below
-            if (!rows.empty() && firstRowLine + rows.size() != static_cast<size_t>(lineNo))
-                return fail(why, lineNo, "blank line inside the map");
-            if (rows.empty())
-                firstRowLine = lineNo;
-            if (!rows.empty() && line.size() != rows.front().size())
-                return fail(why, lineNo,
-                            "row is " + std::to_string(line.size()) +
-                                " cells wide, the first row is " +
-                                std::to_string(rows.front().size()));
+            if (!addRow(map, line, lineNo, "cells", "the map", why))
+                return false;
             for (char c : line) {
                 int32_t code;
                 if (!cellCode(c, code))
-                    return fail(why, lineNo,
-                                std::string("unknown cell character '") + c +
-                                    "' (cells are . c # E S X)");
+                    return failAtLine(why, lineNo,
+                                      std::string("unknown cell character '") + c +
+                                          "' (cells are . c # E S X)");
             }
-            rows.push_back(line);
             continue;
         }
         std::istringstream in(line.substr(0, line.find('#')));
@@ -147,9 +135,9 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
             continue;
         } else if (word == "name") {
             if (!(in >> floor.label) || floor.label.size() > WORD_LENGTH_MAX)
-                return fail(why, lineNo,
-                            "name needs one word of at most " + std::to_string(WORD_LENGTH_MAX) +
-                                " characters");
+                return failAtLine(why, lineNo,
+                                  "name needs one word of at most " +
+                                      std::to_string(WORD_LENGTH_MAX) + " characters");
             continue;
         } else if (word == "units") {
             count = &floor.plan.unitCount;
@@ -161,23 +149,23 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
             count = &floor.plan.medkitCount;
             seen = &hasMedkits;
         } else {
-            return fail(why, lineNo, "unknown word '" + word + "'");
+            return failAtLine(why, lineNo, "unknown word '" + word + "'");
         }
         std::string number, extra;
         if (!(in >> number) || !parseInteger(number, *count) || (in >> extra))
-            return fail(why, lineNo, word + " needs one whole number");
+            return failAtLine(why, lineNo, word + " needs one whole number");
         if (*seen)
-            return fail(why, lineNo, word + " is given twice");
+            return failAtLine(why, lineNo, word + " is given twice");
         *seen = true;
     }
     if (floor.label.empty())
-        return fail(why, lineNo, "the floor has no name");
+        return failAtLine(why, lineNo, "the floor has no name");
     if (!hasUnits || !hasSquad || !hasMedkits)
-        return fail(why, lineNo, "the floor needs its units, squad and medkits counts");
+        return failAtLine(why, lineNo, "the floor needs its units, squad and medkits counts");
     if (rows.empty())
-        return fail(why, lineNo, "the floor has no map");
+        return failAtLine(why, lineNo, "the floor has no map");
 
-    floor.mapFirstLine = firstRowLine;
+    floor.mapFirstLine = map.firstLine;
     MapGrid& grid = floor.grid;
     grid.width = static_cast<int32_t>(rows.front().size());
     grid.height = static_cast<int32_t>(rows.size());
