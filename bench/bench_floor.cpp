@@ -1,8 +1,9 @@
 #include "bench_floor.h"
 
 #include "draw/map_background.h"
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "support/test_floor.h"
+#include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -43,11 +44,7 @@ void useGameSettings() {
 }
 
 void finishLoading() {
-    pathSearch.setRows(mapWidth);
-    pathSearch.costFn = stepCost;
-    pathSearch.validFn = canEnter;
-    pathSearch.childNotifyFn = pathSearch.listNotifyFn = nullptr;
-    pathSearch.costData = pathSearch.notifyData = 0;
+    configurePathSearch(pathSearch, mapWidth);
     drawMapBackground();
     turnState = TURN_AWAIT_PLAYER;
 }

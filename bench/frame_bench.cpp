@@ -7,7 +7,7 @@
 #include "bench_floor.h"
 #include "draw/frame.h"
 #include "draw/pictures.h"
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "search_benchmarks.h"
 #include "support/test_bitmaps.h"
 

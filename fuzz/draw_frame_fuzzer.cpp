@@ -23,8 +23,9 @@
 #include "draw/pictures.h"
 #include "fuzz_check.h"
 #include "support/game_state_snapshot.h"
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "world/floor_checks.h"
+#include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -144,9 +145,7 @@ void makeFloor(const MapGrid& grid, int32_t squad, std::vector<Unit> placed) {
             medkits.push_back(Medkit{i % side, i / side, 1});
     medkitCount = static_cast<int32_t>(medkits.size());
     floorNumber = floorCount = 1;
-    pathSearch.setRows(side);
-    pathSearch.costFn = stepCost;
-    pathSearch.validFn = canEnter;
+    configurePathSearch(pathSearch, side);
     drawMapBackground();
 }
 } // namespace

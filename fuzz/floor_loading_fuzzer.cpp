@@ -13,7 +13,9 @@
 
 #include "fuzz_check.h"
 #include "support/game_state_snapshot.h"
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
+#include "path/sight_test.h"
 #include "scratch_directory.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"

@@ -7,8 +7,8 @@
 #include "fuzz_check.h"
 #include "support/game_state_snapshot.h"
 #include "scratch_directory.h"
-#include "shell/settings_file.h"
 #include "world/settings.h"
+#include "world/settings_file.h"
 
 namespace {
 constexpr const char* SETTINGS_PATH = "init.txt";

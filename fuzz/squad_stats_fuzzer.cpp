@@ -16,7 +16,9 @@
 #include "scratch_directory.h"
 #include "world/game_state.h"
 #include "world/random.h"
+#include "world/squad_stats.h"
 #include "world/unit_generation.h"
+#include "world/weapons.h"
 
 namespace {
 constexpr size_t HEADER_BYTES = 2;

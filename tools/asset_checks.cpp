@@ -4,12 +4,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/settings_file.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/settings.h"
+#include "world/settings_file.h"
+#include "world/squad_stats.h"
 #include "world/text_tokens.h"
-#include "world/unit_generation.h"
+#include "world/weapons.h"
 
 namespace {
 
@@ -155,7 +156,7 @@ void settingsValues(const std::string& path, const std::vector<Line>& lines,
 // --- stats.txt
 
 constexpr size_t STATS_NUMBERS = 5;
-constexpr int32_t WEAPON_KIND_MAX = 2;
+constexpr int32_t WEAPON_KIND_MAX = WEAPON_KIND_COUNT - 1;
 constexpr const char* STAT_NAMES[STATS_NUMBERS] = {"speed", "dodge", "accuracy", "strength",
                                                    "weapon kind"};
 
@@ -208,7 +209,7 @@ void statsValues(const std::string& path, const std::vector<Line>& lines,
                                    ": statistics are " + text(STAT_MIN) + " to " + text(STAT_MAX));
         const int32_t kind = entries[s][STATS_NUMBERS - 1];
         // The game gives a weapon only for a kind it knows.
-        if (kind < 0 || kind > WEAPON_KIND_MAX || u.damageMax == 0)
+        if (!weaponOfKind(kind) || u.damageMax == 0)
             problems.push_back(where + "weapon kind " + text(kind) + ": kinds are 0 to " +
                                text(WEAPON_KIND_MAX));
     }

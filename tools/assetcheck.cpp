@@ -7,23 +7,22 @@
 //   assetcheck ASSETS_DIR GAME_DIR
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "asset_checks.h"
 #include "campaign.h"
 #include "picture_check.h"
 #include "text_floor.h"
+#include "whole_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// Empty when the file cannot be read: the parse that follows says so.
 std::string readWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
+    std::string text;
+    readWholeFile(path, text);
+    return text;
 }
 
 // The sizes of the floors that read; floortool reports those that do not.

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings_file.h"
 #include "text_floor.h"
+#include "world/settings_file.h"
 
 constexpr int32_t FIRST_FLOOR_SIDE_MAX = 12;
 constexpr int32_t LAST_FLOOR_SIDE_MIN = 24;

@@ -2,9 +2,11 @@
 
 #include <utility>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "start_cells.h"
 #include "world/floor_checks.h"
+#include "world/floor_loading.h"
 #include "world/game_state.h"
 
 namespace {
@@ -77,9 +79,7 @@ const CellPos* cutOffStart(const std::vector<CellPos>& starts, const MapGrid& gr
     const LentMap lent(grid);
     // A search of its own leaves the game's program-wide one as it was.
     PathSearch search;
-    search.setRows(grid.width);
-    search.costFn = stepCost;
-    search.validFn = canEnter;
+    configurePathSearch(search, grid.width);
     for (const CellPos& s : starts)
         if (!search.findPath(s.x, s.y, exit.x, exit.y))
             return &s;
@@ -89,7 +89,7 @@ const CellPos* cutOffStart(const std::vector<CellPos>& starts, const MapGrid& gr
 } // namespace
 
 std::string checkFloorDesign(const FloorPlan& plan, const MapGrid& grid) {
-    std::string why = checkStartsOpen(squadStartCells(plan), grid, "squad");
+    std::string why = checkStartsOpen(squadStartCells(plan, grid.width), grid, "squad");
     if (why.empty())
         why = checkStartsOpen(enemyStartCells(plan, grid.width), grid, "enemy");
     if (!why.empty())
@@ -106,7 +106,7 @@ std::string checkFloorDesign(const FloorPlan& plan, const MapGrid& grid) {
         return "has " + std::to_string(exits.size()) + " exits, " + cellText(exits[0]) + " and " +
                cellText(exits[1]) + " among them; a floor has one";
 
-    const std::vector<CellPos> starts = squadStartCells(plan);
+    const std::vector<CellPos> starts = squadStartCells(plan, grid.width);
     if (const CellPos* cut = cutOffStart(starts, grid, exits.front()))
         return "has its exit " + cellText(exits.front()) + " out of reach of the squad start " +
                cellText(*cut) + " over open floor (cover does not count)";

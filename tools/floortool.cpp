@@ -18,15 +18,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "campaign.h"
 #include "campaign_design.h"
 #include "floor_design.h"
 #include "floor_picture.h"
-#include "shell/settings_file.h"
 #include "text_floor.h"
+#include "whole_file.h"
 #include "world/floor_checks.h"
+#include "world/settings_file.h"
 
 namespace fs = std::filesystem;
 
@@ -35,16 +35,6 @@ namespace {
 bool complain(const std::string& where, const std::string& why) {
     std::fprintf(stderr, "floortool: %s%s\n", where.c_str(), why.c_str());
     return false;
-}
-
-bool readWhole(const fs::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
 }
 
 bool readSettings(const char* path, SettingsRecords& settings) {
@@ -108,7 +98,7 @@ bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const O
                   std::vector<TextFloor>& floors) {
     std::string text, why;
     std::vector<std::string> files;
-    if (!readWhole(list, text))
+    if (!readWholeFile(list, text))
         return complain(list.string(), ": cannot be read");
     if (!parseCampaignList(text, files, why))
         return complain(list.string() + ": ", why);
@@ -118,7 +108,7 @@ bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const O
     std::vector<NamedFloor> named;
     for (const std::string& file : files) {
         TextFloor floor;
-        if (!readWhole(list.parent_path() / file, text))
+        if (!readWholeFile(list.parent_path() / file, text))
             return complain(file, ": cannot be read");
         if (!parseTextFloor(text, floor, why))
             return complain(file + ": ", why);

@@ -8,27 +8,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "instructions_picture.h"
 #include "picture_set.h"
 #include "pixel_art.h"
 #include "title_picture.h"
+#include "whole_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool readWhole(const fs::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
-}
 
 BITMAP* toBitmap(const PixelArt& art) {
     BITMAP* b = create_bitmap_ex(PAGE_DEPTH, art.width, art.height);
@@ -78,7 +67,7 @@ int main(int argc, char** argv) {
             continue;
         std::string text, why;
         PixelArt art;
-        if (!readWhole(entry.path(), text))
+        if (!readWholeFile(entry.path(), text))
             return failWith(entry.path(), "cannot be read");
         if (!parsePixelArt(text, art, why))
             return failWith(entry.path(), why);
@@ -96,7 +85,7 @@ int main(int argc, char** argv) {
     const fs::path layoutPath = sources / "Instruct.layout";
     std::string text, why;
     InstructionsLayout layout;
-    if (!readWhole(layoutPath, text))
+    if (!readWholeFile(layoutPath, text))
         return failWith(layoutPath, "cannot be read");
     if (!parseInstructionsLayout(text, layout, why))
         return failWith(layoutPath, why);

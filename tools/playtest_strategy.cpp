@@ -4,6 +4,8 @@
 #include <deque>
 
 #include "combat/shot.h"
+#include "path/path_search.h"
+#include "path/sight_test.h"
 #include "world/game_state.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "path/movement_rules.h"
+#include "world/game_state.h"
 
 enum class CommandKind { END_TURN, MOVE, ATTACK };
 

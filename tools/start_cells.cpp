@@ -2,16 +2,21 @@
 
 #include "world/unit_generation.h"
 
-std::vector<CellPos> squadStartCells(const FloorPlan& plan) {
+namespace {
+std::vector<CellPos> startCells(const FloorPlan& plan, int32_t side, int32_t first, int32_t end) {
     std::vector<CellPos> cells;
-    for (int32_t i = 0; i < playedSquadSize(plan); ++i)
-        cells.push_back({SQUAD_START_COLUMN, i + 1});
+    for (int32_t i = first; i < end; ++i) {
+        const Cell cell = startCell(i, playedSquadSize(plan), side);
+        cells.push_back({cell.x, cell.y});
+    }
     return cells;
+}
+} // namespace
+
+std::vector<CellPos> squadStartCells(const FloorPlan& plan, int32_t side) {
+    return startCells(plan, side, 0, playedSquadSize(plan));
 }
 
 std::vector<CellPos> enemyStartCells(const FloorPlan& plan, int32_t side) {
-    std::vector<CellPos> cells;
-    for (int32_t i = 0; i < plan.unitCount - playedSquadSize(plan); ++i)
-        cells.push_back({side - 1, side - 1 - i});
-    return cells;
+    return startCells(plan, side, playedSquadSize(plan), plan.unitCount);
 }

@@ -1,5 +1,4 @@
-// Where the game puts a floor's units: the squad in column 1 from row 1 down,
-// the enemies in the last column from the bottom row up.
+// The game's start cells of a floor, as the map tool lists them.
 #pragma once
 
 #include <cstdint>
@@ -7,5 +6,5 @@
 
 #include "text_floor.h"
 
-std::vector<CellPos> squadStartCells(const FloorPlan& plan);
+std::vector<CellPos> squadStartCells(const FloorPlan& plan, int32_t side);
 std::vector<CellPos> enemyStartCells(const FloorPlan& plan, int32_t side);

@@ -4,16 +4,12 @@
 #include <sstream>
 
 #include "start_cells.h"
+#include "text_rows.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/text_tokens.h"
 
 namespace {
-
-bool fail(std::string& why, int line, const std::string& reason) {
-    why = "line " + std::to_string(line) + ": " + reason;
-    return false;
-}
 
 bool cellCode(char c, int32_t& code) {
     switch (c) {
@@ -45,25 +41,24 @@ std::string count(int32_t n) {
 }
 
 // Where the counts put the starts, so that a wrong count reads as the cause.
-std::string squadStarts(const FloorPlan& plan) {
-    if (playedSquadSize(plan) <= 0)
+std::string squadStarts(const FloorPlan& plan, const std::vector<CellPos>& cells) {
+    if (cells.empty())
         return "squad " + count(plan.squadSize) + " has nobody start";
-    return "squad " + count(plan.squadSize) + " starts in column 1, rows 1 to " +
-           count(playedSquadSize(plan));
+    return "squad " + count(plan.squadSize) + " starts in column " + count(cells.front().x) +
+           ", rows " + count(cells.front().y) + " to " + count(cells.back().y);
 }
 
-std::string enemyStarts(const FloorPlan& plan, int32_t side) {
-    const int32_t enemies = plan.unitCount - playedSquadSize(plan);
-    if (enemies <= 0)
-        return "units " + count(plan.unitCount) + " and squad " + count(plan.squadSize) +
-               " give no enemies";
+std::string enemyStarts(const FloorPlan& plan, const std::vector<CellPos>& cells) {
     const std::string given =
         "units " + count(plan.unitCount) + " and squad " + count(plan.squadSize) + " give ";
-    if (enemies == 1)
-        return given + "1 enemy, who starts in column " + count(side - 1) + ", row " +
-               count(side - 1);
-    return given + count(enemies) + " enemies, who start in column " + count(side - 1) + ", rows " +
-           count(side - 1) + " up to " + count(side - enemies);
+    if (cells.empty())
+        return given + "no enemies";
+    const CellPos& first = cells.front();
+    if (cells.size() == 1)
+        return given + "1 enemy, who starts in column " + count(first.x) + ", row " +
+               count(first.y);
+    return given + count(static_cast<int32_t>(cells.size())) + " enemies, who start in column " +
+           count(first.x) + ", rows " + count(first.y) + " up to " + count(cells.back().y);
 }
 
 char cellChar(const TextFloor& floor, const CellPos& c) {
@@ -106,8 +101,8 @@ void trimEnd(std::string& line) {
 bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why) {
     floor = TextFloor{};
     bool hasUnits = false, hasSquad = false, hasMedkits = false, inMap = false;
-    std::vector<std::string> rows;
-    int firstRowLine = 0;
+    RowBlock map;
+    const std::vector<std::string>& rows = map.rows;
 
     std::istringstream lines(text);
     std::string line;
@@ -118,23 +113,15 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
         if (inMap) {
             if (line.empty())
                 continue; // only trailing blank lines are allowed, see below
-            if (!rows.empty() && firstRowLine + rows.size() != static_cast<size_t>(lineNo))
-                return fail(why, lineNo, "blank line inside the map");
-            if (rows.empty())
-                firstRowLine = lineNo;
-            if (!rows.empty() && line.size() != rows.front().size())
-                return fail(why, lineNo,
-                            "row is " + std::to_string(line.size()) +
-                                " cells wide, the first row is " +
-                                std::to_string(rows.front().size()));
+            if (!addRow(map, line, lineNo, "cells", "the map", why))
+                return false;
             for (char c : line) {
                 int32_t code;
                 if (!cellCode(c, code))
-                    return fail(why, lineNo,
-                                std::string("unknown cell character '") + c +
-                                    "' (cells are . c # E S X)");
+                    return failAtLine(why, lineNo,
+                                      std::string("unknown cell character '") + c +
+                                          "' (cells are . c # E S X)");
             }
-            rows.push_back(line);
             continue;
         }
         std::istringstream in(line.substr(0, line.find('#')));
@@ -148,9 +135,9 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
             continue;
         } else if (word == "name") {
             if (!(in >> floor.label) || floor.label.size() > WORD_LENGTH_MAX)
-                return fail(why, lineNo,
-                            "name needs one word of at most " + std::to_string(WORD_LENGTH_MAX) +
-                                " characters");
+                return failAtLine(why, lineNo,
+                                  "name needs one word of at most " +
+                                      std::to_string(WORD_LENGTH_MAX) + " characters");
             continue;
         } else if (word == "units") {
             count = &floor.plan.unitCount;
@@ -162,23 +149,23 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
             count = &floor.plan.medkitCount;
             seen = &hasMedkits;
         } else {
-            return fail(why, lineNo, "unknown word '" + word + "'");
+            return failAtLine(why, lineNo, "unknown word '" + word + "'");
         }
         std::string number, extra;
         if (!(in >> number) || !parseInteger(number, *count) || (in >> extra))
-            return fail(why, lineNo, word + " needs one whole number");
+            return failAtLine(why, lineNo, word + " needs one whole number");
         if (*seen)
-            return fail(why, lineNo, word + " is given twice");
+            return failAtLine(why, lineNo, word + " is given twice");
         *seen = true;
     }
     if (floor.label.empty())
-        return fail(why, lineNo, "the floor has no name");
+        return failAtLine(why, lineNo, "the floor has no name");
     if (!hasUnits || !hasSquad || !hasMedkits)
-        return fail(why, lineNo, "the floor needs its units, squad and medkits counts");
+        return failAtLine(why, lineNo, "the floor needs its units, squad and medkits counts");
     if (rows.empty())
-        return fail(why, lineNo, "the floor has no map");
+        return failAtLine(why, lineNo, "the floor has no map");
 
-    floor.mapFirstLine = firstRowLine;
+    floor.mapFirstLine = map.firstLine;
     MapGrid& grid = floor.grid;
     grid.width = static_cast<int32_t>(rows.front().size());
     grid.height = static_cast<int32_t>(rows.size());
@@ -196,10 +183,14 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
 }
 
 std::string checkStartMarks(const TextFloor& floor) {
-    std::string why = firstMismatch(floor, floor.squadMarks, squadStartCells(floor.plan),
-                                    TEXT_SQUAD_MARK, squadStarts(floor.plan));
-    if (why.empty())
-        why = firstMismatch(floor, floor.enemyMarks, enemyStartCells(floor.plan, floor.grid.width),
-                            TEXT_ENEMY_MARK, enemyStarts(floor.plan, floor.grid.width));
+    const int32_t side = floor.grid.width;
+    const std::vector<CellPos> squad = squadStartCells(floor.plan, side);
+    std::string why = firstMismatch(floor, floor.squadMarks, squad, TEXT_SQUAD_MARK,
+                                    squadStarts(floor.plan, squad));
+    if (why.empty()) {
+        const std::vector<CellPos> enemies = enemyStartCells(floor.plan, side);
+        why = firstMismatch(floor, floor.enemyMarks, enemies, TEXT_ENEMY_MARK,
+                            enemyStarts(floor.plan, enemies));
+    }
     return why;
 }

@@ -1,6 +1,7 @@
 #include "combat/enemy_behaviour.h"
 
 #include "combat/shot.h"
+#include "combat/target_choice.h"
 #include "path/movement_rules.h"
 #include "world/game_state.h"
 #include "world/turn_order.h"

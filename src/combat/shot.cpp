@@ -7,7 +7,7 @@
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/settings.h"
-#include "world/unit_generation.h"
+#include "world/weapons.h"
 
 namespace {
 constexpr int32_t PENALTY_PAST_SHORT_RANGE = 1;

@@ -1,4 +1,4 @@
-#include "combat/enemy_behaviour.h"
+#include "combat/target_choice.h"
 
 #include "world/game_state.h"
 
@@ -34,20 +34,20 @@ bool comparedValue(const Unit& unit, int32_t rule, int32_t& value) {
     return false;
 }
 
-bool isCandidate(const Unit units[], int32_t self, int32_t i) {
-    return i != self && units[i].side != units[self].side && units[i].health > 0;
+bool isCandidate(const Unit floorUnits[], int32_t self, int32_t i) {
+    return i != self && floorUnits[i].side != floorUnits[self].side && floorUnits[i].health > 0;
 }
 } // namespace
 
-int32_t chooseTarget(Unit units[], int32_t self, int32_t count) {
-    Unit& chooser = units[self];
+int32_t chooseTarget(Unit floorUnits[], int32_t self, int32_t count) {
+    Unit& chooser = floorUnits[self];
     const int32_t rule = chooser.targetPreference;
     const bool highest = rule == PREFER_STRONGEST;
     int32_t best = highest ? HIGHEST_BOUND : LOWEST_BOUND;
     int32_t result = NO_UNIT;
     for (int32_t i = 0; i < count; ++i) {
         int32_t value = 0;
-        if (!isCandidate(units, self, i) || !comparedValue(units[i], rule, value))
+        if (!isCandidate(floorUnits, self, i) || !comparedValue(floorUnits[i], rule, value))
             continue;
         // Strict, so a tie keeps the lower index.
         if (highest ? value > best : value < best) {

@@ -1,4 +1,4 @@
-#include "path/movement_rules.h"
+#include "path/passability.h"
 
 #include "world/cell_occupants.h"
 #include "world/game_state.h"

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+PathSearch pathSearch;
+
 PathSearch::PathSearch()
     : costFn(nullptr), validFn(nullptr), childNotifyFn(nullptr), listNotifyFn(nullptr), costData(0),
       notifyData(0) {}

@@ -90,3 +90,6 @@ class PathSearch {
     void pushPending(PathNode* node);
     PathNode* popPending();
 };
+
+// The game's one search, set up afresh by every floor load.
+extern PathSearch pathSearch;

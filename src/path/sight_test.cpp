@@ -1,4 +1,7 @@
-#include "path/movement_rules.h"
+#include "path/sight_test.h"
+
+#include "path/passability.h"
+#include "path/path_search.h"
 
 bool sightTest(PathSearch& search, Cell from, Cell to) {
     // Searches that follow rely on the passability callback being back.

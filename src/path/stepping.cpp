@@ -1,7 +1,9 @@
-#include "path/movement_rules.h"
+#include "path/stepping.h"
 
 #include <algorithm>
 
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "world/game_state.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "world/unit_generation.h"
+#include "world/weapons.h"
 
 struct SAMPLE;
 

@@ -9,7 +9,7 @@
 #include "shell/failure_line.h"
 #include "shell/picture_sizes.h"
 #include "shell/platform.h"
-#include "shell/settings_file.h"
+#include "world/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/stop_handlers.h"
 #include "shell/timer_tick.h"

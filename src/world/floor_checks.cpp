@@ -46,16 +46,22 @@ std::string checkCounts(const FloorPlan& plan) {
     return "";
 }
 
-// The squad stands in column 1 from row 1 down, the enemies in the last
-// column from the bottom row up; every one of those cells must exist.
+bool onGrid(Cell cell, const MapGrid& grid) {
+    return cell.x >= 0 && cell.x < grid.width && cell.y >= 0 && cell.y < grid.height;
+}
+
+// Every start cell must exist; the first and last of each side are the far ones.
 std::string checkStartCells(const FloorPlan& plan, const MapGrid& grid) {
     const int32_t squad = playedSquadSize(plan);
-    if (squad > 0 && (SQUAD_START_COLUMN >= grid.width || squad >= grid.height))
+    const Cell firstSoldier = startCell(0, squad, grid.width);
+    const Cell lastSoldier = startCell(squad - 1, squad, grid.width);
+    if (squad > 0 && !onGrid(lastSoldier, grid))
         return "is " + text(grid.width) + " wide and " + text(grid.height) +
                " high, too small for a squad of " + text(squad) + " (column " +
-               text(SQUAD_START_COLUMN) + ", rows 1 to " + text(squad) + ")";
+               text(firstSoldier.x) + ", rows " + text(firstSoldier.y) + " to " +
+               text(lastSoldier.y) + ")";
     const int32_t enemies = plan.unitCount - squad;
-    if (enemies > grid.width)
+    if (enemies > 0 && !onGrid(startCell(plan.unitCount - 1, squad, grid.width), grid))
         return "is " + text(grid.height) + " high, too small for the " + text(enemies) +
                " enemies of " + text(plan.unitCount) + " units (one per row of the last column)";
     return "";

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/map_file.h"
 #include "world/mission_list.h"
 #include "world/random.h"
 #include "world/settings.h"
+#include "world/squad_stats.h"
 #include "world/turn_order.h"
 #include "world/unit_generation.h"
 
@@ -70,16 +72,6 @@ void createUnits() {
     startRound(unitCount, units.data());
 }
 
-void configurePathSearch() {
-    pathSearch.notifyData = 0;
-    pathSearch.costData = 0;
-    pathSearch.listNotifyFn = nullptr;
-    pathSearch.childNotifyFn = nullptr;
-    pathSearch.setRows(mapWidth);
-    pathSearch.costFn = stepCost;
-    pathSearch.validFn = canEnter;
-}
-
 void markOccupancy() {
     for (const Unit& unit : units)
         occupancy[cellIndex(unit.x, unit.y)] = 1;
@@ -111,13 +103,23 @@ void installFloor(int32_t n, const FloorPlan& plan, int32_t listedFloors) {
     turnSlot = 0;
     // The last shot's unit belongs to the floor that is gone.
     shotTarget = NO_UNIT;
-    configurePathSearch();
+    configurePathSearch(pathSearch, mapWidth);
     markOccupancy();
     scatterMedkits();
     if (redrawHook)
         redrawHook();
 }
 } // namespace
+
+void configurePathSearch(PathSearch& search, int32_t side) {
+    search.notifyData = 0;
+    search.costData = 0;
+    search.listNotifyFn = nullptr;
+    search.childNotifyFn = nullptr;
+    search.setRows(side);
+    search.costFn = stepCost;
+    search.validFn = canEnter;
+}
 
 // Everything is read and checked before the first change, so a refused floor
 // leaves the game state, the random sequence included, as it was.

@@ -7,9 +7,15 @@
 
 #include "world/map_file.h"
 
+class PathSearch;
+
 // True when floor n is loaded and playable. Past the last floor it sets
 // allFloorsDone and returns false with the current floor left as it was.
 bool loadFloor(int32_t n);
+
+// Sets a search up as every floor load leaves pathSearch: the game's step
+// cost and passability over a map of this side, and no notifications.
+void configurePathSearch(PathSearch& search, int32_t side);
 
 // Reads the map file at path and, when check finds nothing wrong with it (""),
 // installs it with a fresh occupancy grid. Nothing changes otherwise, and why

@@ -61,6 +61,11 @@ struct Unit {
     int32_t weaponSound;
 };
 
+struct Cell {
+    int32_t x;
+    int32_t y;
+};
+
 struct Medkit {
     int32_t x;
     int32_t y;

@@ -1,15 +1,14 @@
+#include "world/squad_stats.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "world/game_state.h"
-#include "world/random.h"
 #include "world/text_tokens.h"
-#include "world/unit_generation.h"
+#include "world/weapons.h"
 
 namespace {
-constexpr Weapon WEAPON_KINDS[] = {SQUAD_WEAPON, {8, 8, 4}, {6, 15, 8}};
-constexpr int32_t WEAPON_KIND_COUNT = sizeof(WEAPON_KINDS) / sizeof(WEAPON_KINDS[0]);
 constexpr int32_t STATS_ENTRIES = SQUAD_MAX;
 
 // Read as "%i" reads: the first word that is not wholly a number ends the
@@ -65,22 +64,14 @@ bool readSquadStats(const char* path, Unit slots[]) {
     const int32_t slotsOnFloor = std::min(squadSize, unitCount);
     StatsReader reader{file};
     for (int32_t slot = 0; slot < STATS_ENTRIES; ++slot) {
-        const bool applies = slot < slotsOnFloor;
-        const StatsEntry entry = readEntry(reader, applies ? slots[slot] : Unit{});
-        if (applies)
-            applyEntry(entry, slots[slot]);
-        if (entry.weaponKind < 0 || entry.weaponKind >= WEAPON_KIND_COUNT)
-            continue;
-        // Drawn even for a slot nobody fills, so the sequence stays the same
-        // whatever the size of the squad.
-        const int32_t sound = gameRand() % WEAPON_SOUND_COUNT;
-        if (!applies)
-            continue;
-        const Weapon& weapon = WEAPON_KINDS[entry.weaponKind];
-        slots[slot].damageMax = weapon.damageMax;
-        slots[slot].longRange = weapon.longRange;
-        slots[slot].shortRange = weapon.shortRange;
-        slots[slot].weaponSound = sound;
+        // An entry for a slot nobody fills still draws its sound, so the
+        // sequence stays the same whatever the size of the squad.
+        Unit unfilled{};
+        Unit& unit = slot < slotsOnFloor ? slots[slot] : unfilled;
+        const StatsEntry entry = readEntry(reader, unit);
+        applyEntry(entry, unit);
+        if (const Weapon* weapon = weaponOfKind(entry.weaponKind))
+            arm(unit, *weapon);
     }
     std::fclose(file);
     return true;

@@ -3,8 +3,10 @@
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/turn_order.h"
+#include "world/weapons.h"
 
 namespace {
+constexpr int32_t SQUAD_START_COLUMN = 1;
 constexpr int32_t STAT_MIN = 5;
 constexpr int32_t STAT_SPREAD = 5;
 constexpr int32_t ATTACK_RANGE_MIN = 7;
@@ -31,13 +33,6 @@ void rollStatistics(Unit& unit) {
     unit.health = unit.maxHealth;
 }
 
-void arm(Unit& unit, const Weapon& weapon) {
-    unit.damageMax = weapon.damageMax;
-    unit.longRange = weapon.longRange;
-    unit.shortRange = weapon.shortRange;
-    unit.weaponSound = gameRand() % WEAPON_SOUND_COUNT;
-}
-
 bool mapHasPatrolCell() {
     for (int32_t code : mapCells)
         if (canHoldPatrolPoint(code))
@@ -56,9 +51,12 @@ void drawPatrolPoint(int32_t point[2]) {
     point[1] = row;
 }
 
-void makeSoldier(Unit& unit, int32_t index) {
-    unit.x = SQUAD_START_COLUMN;
-    unit.y = index + 1;
+void placeAt(Unit& unit, Cell cell) {
+    unit.x = cell.x;
+    unit.y = cell.y;
+}
+
+void makeSoldier(Unit& unit) {
     unit.side = SIDE_SQUAD;
     arm(unit, SQUAD_WEAPON);
     if (unit.accuracy <= ACCURACY_BUMP_LIMIT)
@@ -69,9 +67,7 @@ void makeSoldier(Unit& unit, int32_t index) {
     unit.unspotted = true;
 }
 
-void makeEnemy(Unit& unit, int32_t rank, int32_t sideLength, bool patrolCellExists) {
-    unit.x = sideLength - 1;
-    unit.y = sideLength - 1 - rank;
+void makeEnemy(Unit& unit, bool patrolCellExists) {
     unit.side = SIDE_ENEMY;
     arm(unit, ENEMY_WEAPON);
     for (int32_t leg = 0; leg < 2; ++leg) {
@@ -87,26 +83,33 @@ void makeEnemy(Unit& unit, int32_t rank, int32_t sideLength, bool patrolCellExis
 }
 } // namespace
 
+Cell startCell(int32_t index, int32_t squadCount, int32_t sideLength) {
+    if (index < squadCount)
+        return Cell{SQUAD_START_COLUMN, index + 1};
+    return Cell{sideLength - 1, sideLength - 1 - (index - squadCount)};
+}
+
 bool canHoldPatrolPoint(int32_t code) {
     return code != CELL_WALL && code != CELL_EXIT;
 }
 
-void generateUnits(int32_t count, Unit units[], int32_t squadSize, int32_t sideLength) {
+void generateUnits(int32_t count, Unit floorUnits[], int32_t squadCount, int32_t sideLength) {
     shotTimer = 0;
     const bool patrolCellExists = mapWidth > 0 && mapHeight > 0 && mapHasPatrolCell();
     for (int32_t i = 0; i < count; ++i) {
-        Unit& unit = units[i];
+        Unit& unit = floorUnits[i];
         unit = Unit{};
         rollStatistics(unit);
-        if (i < squadSize)
-            makeSoldier(unit, i);
+        placeAt(unit, startCell(i, squadCount, sideLength));
+        if (i < squadCount)
+            makeSoldier(unit);
         else
-            makeEnemy(unit, i - squadSize, sideLength, patrolCellExists);
+            makeEnemy(unit, patrolCellExists);
         turnOrder[i] = i;
         unit.targetIndex = NO_UNIT;
         unit.alerted = 0;
         unit.onFloor = true;
         unit.patrolLeg = 0;
     }
-    startRound(count, units);
+    startRound(count, floorUnits);
 }

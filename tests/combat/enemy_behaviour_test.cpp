@@ -6,6 +6,7 @@
 #include "combat/shot.h"
 #include "path/movement_rules.h"
 #include "support/test_floor.h"
+#include "world/floor_loading.h"
 #include "world/random.h"
 #include "world/settings.h"
 
@@ -25,10 +26,7 @@ class EnemyTest : public ::testing::Test {
     // The search as a floor load leaves it.
     void floor(std::initializer_list<const char*> rows) {
         buildFloor(rows);
-        pathSearch.childNotifyFn = pathSearch.listNotifyFn = nullptr;
-        pathSearch.setRows(mapWidth);
-        pathSearch.costFn = stepCost;
-        pathSearch.validFn = canEnter;
+        configurePathSearch(pathSearch, mapWidth);
     }
     void floor(const char* const (&rows)[3]) { floor({rows[0], rows[1], rows[2]}); }
 

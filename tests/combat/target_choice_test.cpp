@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "combat/enemy_behaviour.h"
+#include "combat/target_choice.h"
 #include "support/test_floor.h"
 
 namespace {

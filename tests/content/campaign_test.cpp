@@ -8,9 +8,9 @@
 #include "campaign.h"
 #include "content_files.h"
 #include "floor_design.h"
-#include "shell/settings_file.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
+#include "world/settings_file.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "content_files.h"
-#include "path/movement_rules.h"
+#include "path/path_search.h"
+#include "path/stepping.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "content_files.h"
-#include "shell/settings_file.h"
+#include "world/settings_file.h"
 
 namespace {
 

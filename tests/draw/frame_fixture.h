@@ -6,6 +6,7 @@
 #include "draw/map_background.h"
 #include "drawing_fixture.h"
 #include "path/movement_rules.h"
+#include "world/floor_loading.h"
 
 class FrameTest : public DrawingTest {
   protected:
@@ -29,9 +30,7 @@ class FrameTest : public DrawingTest {
 
     // What loadFloor does after placing units and medkits.
     static void finishLoading() {
-        pathSearch.setRows(mapWidth);
-        pathSearch.costFn = stepCost;
-        pathSearch.validFn = canEnter;
+        configurePathSearch(pathSearch, mapWidth);
         drawMapBackground();
     }
 

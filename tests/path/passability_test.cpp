@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
+#include "path/sight_test.h"
 #include "support/test_floor.h"
 
 namespace {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
+#include "path/stepping.h"
 #include "route_drawing.h"
 #include "support/test_floor.h"
+#include "world/floor_loading.h"
 
 namespace {
 constexpr int32_t WALK_LIMIT = 50;
@@ -23,9 +26,7 @@ struct Stepping : testing::Test {
 
     void useFloor(std::initializer_list<const char*> rows) {
         buildFloor(rows);
-        search.setRows(mapWidth);
-        search.costFn = stepCost;
-        search.validFn = canEnter;
+        configurePathSearch(search, mapWidth);
     }
 
     // One step as the callers make it: lift the unit's mark, step, mark again.

@@ -123,7 +123,7 @@ class RecordedGame : public ShippedPlayTest {
 // exit, and end the turn when a command moved nothing.
 class Recorder {
   public:
-    explicit Recorder(ScriptedPlatform& play) : play(play) {}
+    explicit Recorder(ScriptedPlatform& scripted) : play(scripted) {}
 
     void add(const Moment& moment, int32_t ticks) {
         play.hold(moment, ticks);

@@ -1,10 +1,11 @@
 #include "play_scene.h"
 
-#include "path/movement_rules.h"
+#include "path/path_search.h"
 #include "shell/player_commands.h"
 #include "shell/subsystem_hooks.h"
 #include "support/test_bitmaps.h"
 #include "support/test_floor.h"
+#include "world/floor_loading.h"
 #include "world/random.h"
 #include "world/settings.h"
 
@@ -22,13 +23,7 @@ void PlayScene::SetUp() {
 }
 
 void PlayScene::readySearch() {
-    pathSearch.notifyData = 0;
-    pathSearch.costData = 0;
-    pathSearch.listNotifyFn = nullptr;
-    pathSearch.childNotifyFn = nullptr;
-    pathSearch.setRows(mapWidth);
-    pathSearch.costFn = stepCost;
-    pathSearch.validFn = canEnter;
+    configurePathSearch(pathSearch, mapWidth);
 }
 
 void PlayScene::pocketGuardScene(bool withMate) {

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/settings_file.h"
+#include "world/settings_file.h"
 #include "shell/startup.h"
 #include "world/settings.h"
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "child_process.h"
-#include "shell/settings_file.h"
+#include "world/settings_file.h"
 #include "virtual_display.h"
 #include "world/map_file.h"
 #include "world/mission_list.h"

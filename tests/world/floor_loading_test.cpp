@@ -5,7 +5,8 @@
 
 #include "game_files.h"
 #include "support/game_state_snapshot.h"
-#include "path/movement_rules.h"
+#include "path/passability.h"
+#include "path/path_search.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
 #include "world/random.h"

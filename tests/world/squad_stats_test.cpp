@@ -7,7 +7,9 @@
 #include "game_files.h"
 #include "world/game_state.h"
 #include "world/random.h"
+#include "world/squad_stats.h"
 #include "world/unit_generation.h"
+#include "world/weapons.h"
 
 namespace {
 class SquadStats : public GameFilesTest {

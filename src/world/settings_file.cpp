@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "world/settings_file.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,3 +1,0 @@
-#include "path/movement_rules.h"
-
-PathSearch pathSearch;
