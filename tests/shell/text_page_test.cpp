@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <allegro.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -16,7 +17,8 @@ class TextPage : public ::testing::Test {
   protected:
     void SetUp() override {
         createTestPictures();
-        path = testing::TempDir() + "page.txt";
+        // CTest runs the cases in parallel processes: each its own file.
+        path = testing::TempDir() + "page_" + std::to_string(getpid()) + ".txt";
         shown = create_bitmap(640, 480);
     }
     void TearDown() override {

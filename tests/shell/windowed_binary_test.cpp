@@ -3,6 +3,8 @@
 // Waits poll the screen with generous bounds; nothing asserts how fast it is.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -105,7 +107,10 @@ class WindowedGame : public ::testing::Test {
         game = std::make_unique<ChildProcess>(std::vector<std::string>{BINARY}, RUN_DIRECTORY,
                                               extra, stdoutPath(), "");
     }
-    std::string stdoutPath() const { return testing::TempDir() + "windowed_game_stdout.txt"; }
+    // Each case its own file: CTest runs them in parallel processes.
+    std::string stdoutPath() const {
+        return testing::TempDir() + "windowed_game_stdout_" + std::to_string(getpid()) + ".txt";
+    }
 
     bool findWindow() {
         const unsigned long window = display->findWindow("Vellmora");
