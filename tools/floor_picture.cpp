@@ -12,6 +12,7 @@
 #include "draw/map_background.h"
 #include "draw/pictures.h"
 #include "png_file.h"
+#include "shell/platform_allegro.h"
 #include "shell/startup.h"
 #include "world/floor_loading.h"
 #include "world/game_state.h"
@@ -46,6 +47,10 @@ RgbPicture mapArea(BITMAP* frame) {
 
 bool drawFirstFrame(std::string& why) {
     backBuffer = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    // No screen, no input: of the machine only its picture files.
+    Platform files = nullPlatform();
+    files.loadPicture = allegroPlatform().loadPicture;
+    installPlatform(files);
     if (!backBuffer || !loadPictures()) {
         why = "the pictures in Data/Images cannot all be loaded";
         return false;

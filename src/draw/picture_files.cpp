@@ -2,11 +2,6 @@
 
 #include <allegro.h>
 
-BITMAP* loadPicture(const char* path) {
-    // In the colour depth of the mode in use; no palette is wanted.
-    return load_bitmap(path, nullptr);
-}
-
 void releasePicture(BITMAP*& picture) {
     if (picture)
         destroy_bitmap(picture);

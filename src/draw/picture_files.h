@@ -1,13 +1,11 @@
-// The game's pictures as start-up reads them from their files and shutdown
-// gives them back. Memory bitmaps only: no screen is needed.
+// The game's pictures as shutdown gives them back and the drawing measures
+// them (start-up reads them through the platform table). Memory bitmaps only.
 #pragma once
 
 #include <cstdint>
 
 struct BITMAP;
 
-// Null when the file is missing or unreadable.
-BITMAP* loadPicture(const char* path);
 // Destroys the picture, if there is one, and leaves its slot null.
 void releasePicture(BITMAP*& picture);
 

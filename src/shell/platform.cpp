@@ -18,6 +18,9 @@ void noCloseBox(CloseHandler) {}
 BITMAP* noBuffer() {
     return nullptr;
 }
+BITMAP* noPicture(const char*) {
+    return nullptr;
+}
 SAMPLE* noSample(const char*) {
     return nullptr;
 }
@@ -40,6 +43,7 @@ constexpr Platform makeNullPlatform() {
     table.setWindowTitle = noTitle;
     table.setCloseHandler = noCloseBox;
     table.newScreenBuffer = noBuffer;
+    table.loadPicture = noPicture;
     table.loadSample = noSample;
     table.releaseSample = noRelease;
     table.startTicks = noTicks;

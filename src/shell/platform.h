@@ -23,6 +23,8 @@ struct Platform {
     void (*setWindowTitle)(const char* title);
     void (*setCloseHandler)(CloseHandler handler); // the window's close box
     BITMAP* (*newScreenBuffer)();      // a memory bitmap the screen's size, or null
+    // A picture file in the mode's colour depth; null when missing or unreadable.
+    BITMAP* (*loadPicture)(const char* path);
     SAMPLE* (*loadSample)(const char* path); // null when missing or unreadable
     void (*releaseSample)(SAMPLE* sample);
     void (*startTicks)(TickHandler handler, int32_t intervalMs);

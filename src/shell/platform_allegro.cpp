@@ -51,6 +51,11 @@ BITMAP* newScreenBuffer() {
     return create_bitmap(SCREEN_W, SCREEN_H);
 }
 
+BITMAP* loadPicture(const char* path) {
+    // No palette is wanted: the picture comes in the mode's depth.
+    return load_bitmap(path, nullptr);
+}
+
 SAMPLE* loadSample(const char* path) {
     return load_sample(path);
 }
@@ -128,6 +133,7 @@ Platform allegroPlatform() {
     table.setWindowTitle = setWindowTitle;
     table.setCloseHandler = setCloseHandler;
     table.newScreenBuffer = newScreenBuffer;
+    table.loadPicture = loadPicture;
     table.loadSample = loadSample;
     table.releaseSample = releaseSample;
     table.startTicks = startTicks;

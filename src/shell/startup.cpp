@@ -104,7 +104,7 @@ bool openScreen(int gfxMode) {
 bool loadPictures() {
     // The first that fails ends start-up.
     for (int i = 0; i < PICTURE_COUNT; ++i) {
-        *PICTURE_SLOTS[i] = loadPicture(picturePaths[i]);
+        *PICTURE_SLOTS[i] = platform.loadPicture(picturePaths[i]);
         if (!*PICTURE_SLOTS[i]) {
             reportFailure(missingDataFile(picturePaths[i]));
             return false;

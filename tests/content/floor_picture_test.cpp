@@ -11,8 +11,8 @@
 #include "draw/frame.h"
 #include "draw/pictures.h"
 #include "png_file.h"
+#include "shell/platform_allegro.h"
 #include "shell/startup.h"
-#include "shell/subsystem_hooks.h"
 #include "shell/turn_loop.h"
 #include "support/scripted_platform.h"
 #include "world/floor_loading.h"
@@ -48,8 +48,10 @@ BITMAP* firstFrameOfTheGame(const fs::path& game) {
     fs::current_path(game);
     set_color_depth(16);
     backBuffer = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    Platform files = nullPlatform();
+    files.loadPicture = allegroPlatform().loadPicture;
+    installPlatform(files);
     EXPECT_TRUE(loadPictures());
-    connectSubsystems();
     setRandomState(1); // as a fresh process has it
     floorNumber = 1;
     readSettings("init.txt");
