@@ -2,6 +2,11 @@
 
 #include <cstdlib>
 
+namespace {
+// Propagation prices every step at 1 when it decides whether to touch a node.
+constexpr int32_t UNIT_STEP = 1;
+} // namespace
+
 PathSearch pathSearch;
 
 PathSearch::PathSearch()
@@ -195,4 +200,96 @@ void PathSearch::insertOpen(SearchNode* node) {
         notifyList(&before->node, &node->node, LIST_INSERTED);
     else
         notifyList(formerHead, &node->node, LIST_AT_HEAD);
+}
+
+// A closed node got cheaper: hand the saving down to the nodes it linked.
+// Its direct children take one unit step; deeper nodes take the cost
+// callback's price, which may leave them dearer than before. Nothing is
+// reopened or moved in the open list and no one is notified.
+void PathSearch::propagateCost(PathNode* improved) {
+    for (int32_t i = 0; i < improved->childCount; ++i) {
+        PathNode* child = improved->children[i];
+        if (improved->g + UNIT_STEP < child->g) {
+            child->g = improved->g + UNIT_STEP;
+            child->f = child->g + child->h;
+            child->parent = improved;
+            refreshIfOpen(child);
+            pushPending(child);
+        }
+    }
+    while (pending) {
+        PathNode* node = popPending();
+        for (int32_t i = 0; i < node->childCount; ++i) {
+            PathNode* child = node->children[i];
+            if (node->g + UNIT_STEP < child->g) {
+                child->g = node->g + invokeCallback(costFn, node, child, QUERY_CODE, costData);
+                child->f = child->g + child->h;
+                child->parent = node;
+                refreshIfOpen(child);
+                pushPending(child);
+            }
+        }
+    }
+}
+
+// Cells come from a pool and go back to a spare stack, never to the heap.
+void PathSearch::pushPending(PathNode* node) {
+    PendingCell* cell = spareCells;
+    if (cell)
+        spareCells = cell->below;
+    else
+        cell = cellPool.take();
+    *cell = PendingCell{node, pending};
+    pending = cell;
+}
+
+PathNode* PathSearch::popPending() {
+    PendingCell* top = pending;
+    PathNode* node = top->node;
+    pending = top->below;
+    top->below = spareCells;
+    spareCells = top;
+    return node;
+}
+
+// Bresenham's walk. The minor axis steps as soon as the error reaches 0, which
+// settles lines passing exactly between two cells, and makes a line and its
+// reverse differ.
+bool PathSearch::traceLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    PathNode cell;
+    initNode(cell, -1, -1);
+    cell.x = x0;
+    cell.y = y0;
+
+    int32_t dx = x1 - x0;
+    int32_t dy = y1 - y0;
+    const int32_t sx = dx >= 0 ? 1 : -1;
+    const int32_t sy = dy >= 0 ? 1 : -1;
+    dx *= sx;
+    dy *= sy;
+    const int32_t ax2 = 2 * dx;
+    const int32_t ay2 = 2 * dy;
+
+    const bool xMajor = dx > dy;
+    // Walk along the major axis; "minor" names the other one.
+    int32_t& major = xMajor ? cell.x : cell.y;
+    int32_t& minor = xMajor ? cell.y : cell.x;
+    const int32_t majorStep = xMajor ? sx : sy;
+    const int32_t minorStep = xMajor ? sy : sx;
+    const int32_t majorLength = xMajor ? dx : dy;
+    const int32_t major2 = xMajor ? ax2 : ay2;
+    const int32_t minor2 = xMajor ? ay2 : ax2;
+
+    int32_t err = minor2 - majorLength;
+    for (int32_t i = 0; i <= majorLength; ++i) {
+        if (!invokeCallback(validFn, nullptr, &cell, QUERY_CODE, costData))
+            return false;
+        if (err >= 0) {
+            err -= major2;
+            minor += minorStep;
+        }
+        err += minor2;
+        major += majorStep;
+    }
+    return true;
 }
