@@ -9,12 +9,12 @@
 #include "shell/failure_line.h"
 #include "shell/picture_sizes.h"
 #include "shell/platform.h"
-#include "world/settings_file.h"
 #include "shell/shot_samples.h"
 #include "shell/stop_handlers.h"
 #include "shell/timer_tick.h"
 #include "world/game_state.h"
 #include "world/settings.h"
+#include "world/settings_file.h"
 
 namespace {
 constexpr int COLOUR_DEPTH = 16;

@@ -154,7 +154,7 @@ class Recorder {
         if (stuck) {
             add(pressAt(lastX, lastY, BUTTON_RIGHT), 1);
         } else {
-            const Cell target = chooseTarget(soldier);
+            const Cell target = commandCell(soldier);
             lastX = cellPixelX(target.x);
             lastY = cellPixelY(target.y);
             add(pressAt(lastX, lastY), 1);
@@ -178,7 +178,7 @@ class Recorder {
                currentUnit().side == SIDE_SQUAD && currentUnit().health > 0;
     }
 
-    static Cell chooseTarget(const Unit& soldier) {
+    static Cell commandCell(const Unit& soldier) {
         for (const Unit& u : units)
             if (u.side == SIDE_ENEMY && u.health > 0 &&
                 sightTest(pathSearch, Cell{soldier.x, soldier.y}, Cell{u.x, u.y}))
