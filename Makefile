@@ -88,9 +88,12 @@ fuzz: fuzz-build
 	    -P fuzz/run_fuzzer.cmake || exit 1; \
 	done
 
-# Timings and the ratios the engine and the frame are held to; not part of the tests.
+# Timings and the ratios the engine and the frame are held to, then the real
+# game's share of a processor core while it waits and while units walk; not
+# part of the tests.
 bench: build
 	$(BUILD)/bench/prowlgrid_bench
+	$(BUILD)/bench/processor_bench $(BUILD)
 
 # The monkey on the shipped campaign for SOAK_PASSES passes of the turn loop.
 soak: build
