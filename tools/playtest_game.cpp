@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "combat/shot.h"
+#include "draw/cell_geometry.h"
 #include "draw/frame.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
@@ -192,8 +193,8 @@ class Bot {
         lastCommand = now;
         if (traceCommands)
             trace(command);
-        x = panelWidth + command.cell.x * tileWidth() + tileWidth() / 2;
-        y = command.cell.y * tileHeight() + tileHeight() / 2;
+        x = static_cast<int32_t>(cellCentreX(command.cell.x));
+        y = static_cast<int32_t>(cellCentreY(command.cell.y));
         buttons = command.kind == CommandKind::END_TURN ? BUTTON_RIGHT : BUTTON_LEFT;
     }
 };
