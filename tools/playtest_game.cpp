@@ -26,11 +26,6 @@ namespace {
 constexpr const char* SETTINGS_PATH = "init.txt";
 constexpr const char* MISSION_LIST = "Data/Missions/Mission.dat";
 constexpr int32_t COLOUR_DEPTH = 16;
-// Big enough for every part of a picture the game takes.
-constexpr int32_t PICTURE_SIDE = 64;
-// Frames are composed into a one-pixel buffer: everything else is clipped
-// away, which is what makes hundreds of games a minute possible.
-constexpr int32_t BUFFER_SIDE = 1;
 // A pass waits for a move's steps or the transition's 101 ticks at most.
 constexpr int64_t IDLES_WITHOUT_PASS_MAX = 100000;
 // A floor with the bot pressing on and no round ending is stuck, not slow.
@@ -241,25 +236,6 @@ void shotSound(int32_t) {
         bot->shotFired();
 }
 
-BITMAP* blank(int32_t side) {
-    BITMAP* b = create_bitmap(side, side);
-    if (b)
-        clear_bitmap(b);
-    return b;
-}
-
-bool createPictures() {
-    BITMAP** const pictures[] = {&wallBmp,   &wall2Bmp,  &playerBmp, &player2Bmp, &targetBmp,
-                                 &motionBmp, &nowalkBmp, &waitBmp,   &medkitBmp,  &mainBmp,
-                                 &instructBmp, &doorBmp, &diamondBmp};
-    for (BITMAP** p : pictures)
-        if (!(*p = blank(PICTURE_SIDE)))
-            return false;
-    backBuffer = blank(BUFFER_SIDE);
-    mapBackground = blank(BUFFER_SIDE);
-    return backBuffer && mapBackground;
-}
-
 // The state start-up leaves before the first floor, as a new process has it.
 void resetGame(int32_t firstFloor) {
     setRandomState(startState);
@@ -276,11 +252,10 @@ bool preparePlaytest(std::string& why) {
             why = "the library would not start";
             return false;
         }
+        // The settings' highlight colour is made in the game's colour depth. No
+        // backBuffer: the frames paint nothing, which is what makes hundreds of
+        // games a minute possible.
         set_color_depth(COLOUR_DEPTH);
-        if (!createPictures()) {
-            why = "no memory for the pictures";
-            return false;
-        }
         started = true;
     }
     if (std::FILE* list = std::fopen(MISSION_LIST, "r"))
