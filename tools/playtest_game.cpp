@@ -18,6 +18,7 @@
 #include "shell/timer_tick.h"
 #include "shell/turn_loop.h"
 #include "world/floor_loading.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/settings.h"
@@ -140,8 +141,6 @@ class Bot {
         return alive;
     }
 
-    static bool floorOver() { return enemiesLeft < 1 || squadOnFloor < 1; }
-
     // Only the squad's shots hurt enemies, and one press makes one shot.
     void observe() {
         if (!recordOpen)
@@ -172,8 +171,7 @@ class Bot {
     }
 
     void decide() {
-        const bool mayCommand = recordOpen && !stopping && shotTimer <= 0 &&
-                                turnState == TURN_AWAIT_PLAYER && !floorOver();
+        const bool mayCommand = recordOpen && !stopping && playerMayCommand() && !floorOver();
         // A press counts only after the loop has seen the buttons up in a pass
         // that takes commands; passes during the enemies' turns do not look.
         if (!mayCommand || buttons != 0 || !releaseSeen) {

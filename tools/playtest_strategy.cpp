@@ -6,6 +6,7 @@
 #include "combat/shot.h"
 #include "path/path_search.h"
 #include "path/sight_test.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 
 namespace {
@@ -30,10 +31,8 @@ bool freeToWalk(Cell c) {
 }
 
 Cell exitCell() {
-    for (int32_t i = 0; i < mapWidth * mapHeight; ++i)
-        if (mapCells[i] == CELL_EXIT)
-            return Cell{i % mapWidth, i / mapWidth};
-    return Cell{0, 0};
+    const int32_t exit = std::max(exitIndex(mapCells), 0);
+    return Cell{exit % mapWidth, exit / mapWidth};
 }
 
 // A unit on cover stands where the field does not go: count it from the

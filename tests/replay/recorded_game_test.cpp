@@ -28,6 +28,7 @@
 #include "support/scripted_platform.h"
 #include "support/shipped_game.h"
 #include "world/floor_loading.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 #include "world/random.h"
 
@@ -218,8 +219,8 @@ class Recorder {
     int32_t commandPoints = -1;
 
     static bool playerToCommand() {
-        return !units.empty() && turnState == TURN_AWAIT_PLAYER && shotTimer <= 0 &&
-               currentUnit().side == SIDE_SQUAD && currentUnit().health > 0;
+        return !units.empty() && playerMayCommand() && currentUnit().side == SIDE_SQUAD &&
+               currentUnit().health > 0;
     }
 
     static Cell commandCell(const Unit& soldier) {
@@ -227,11 +228,8 @@ class Recorder {
             if (u.side == SIDE_ENEMY && u.health > 0 &&
                 sightTest(pathSearch, Cell{soldier.x, soldier.y}, Cell{u.x, u.y}))
                 return Cell{u.x, u.y};
-        for (int32_t y = 0; y < mapHeight; ++y)
-            for (int32_t x = 0; x < mapWidth; ++x)
-                if (mapCells[cellIndex(x, y)] == CELL_EXIT)
-                    return Cell{x, y};
-        return Cell{soldier.x, soldier.y};
+        const int32_t exit = exitIndex(mapCells);
+        return exit >= 0 ? Cell{exit % mapWidth, exit / mapWidth} : Cell{soldier.x, soldier.y};
     }
 };
 } // namespace
