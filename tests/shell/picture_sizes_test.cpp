@@ -80,6 +80,6 @@ TEST(PictureSizes, TheFirstPictureInLoadingOrderIsNamed) {
     p.sizes[WALL2] = PictureSize{1, 1};
     p.sizes[DOOR] = PictureSize{1, 1};
     EXPECT_EQ(p.problem(), line("wall2.bmp", "1 x 1", "16 x 16"));
-    EXPECT_STREQ(picturePaths[0], ".//Data//Images//tiles.bmp");
-    EXPECT_STREQ(picturePaths[PICTURE_COUNT - 1], ".//Data//Images//diamond.bmp");
+    EXPECT_EQ(picturePath(PICTURE_TABLE[0]), ".//Data//Images//tiles.bmp");
+    EXPECT_EQ(picturePath(PICTURE_TABLE[PICTURE_COUNT - 1]), ".//Data//Images//diamond.bmp");
 }
