@@ -30,8 +30,7 @@ PictureSize needed(int i, const PictureSize sizes[PICTURE_COUNT]) {
         return PictureSize{sizes[DIAMOND].width, sizes[DIAMOND].width};
     case PLAYER2: // enemies are read at the squad sprite's size
         return sizes[PLAYER];
-    case TARGET: // pointers are read at the no-walk pointer's size
-    case WAIT:
+    case WAIT: // read at the no-walk pointer's size; target.bmp is read whole
         return sizes[NOWALK];
     }
     return ANY_PICTURE;
