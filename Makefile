@@ -9,7 +9,7 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
+FUZZ_TARGETS = settings_file floor_loading squad_stats scanf_differential text_page draw_frame
 SOAK_PASSES ?= 1000000
 PLAYTEST_GAMES ?= 200
 

@@ -9,7 +9,7 @@ const PictureRow PICTURE_TABLE[PICTURE_COUNT] = {
     {"wall2.bmp", &wall2Bmp, PictureNeed::WALL_CORNER},
     {"player.bmp", &playerBmp, PictureNeed::WHOLE},
     {"player2.bmp", &player2Bmp, PictureNeed::SQUAD_SPRITE},
-    {"target.bmp", &targetBmp, PictureNeed::NO_WALK_POINTER},
+    {"target.bmp", &targetBmp, PictureNeed::WHOLE},
     {"motion.bmp", &motionBmp, PictureNeed::WHOLE},
     {"nowalk.bmp", &nowalkBmp, PictureNeed::WHOLE},
     {"wait.bmp", &waitBmp, PictureNeed::NO_WALK_POINTER},
