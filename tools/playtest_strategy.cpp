@@ -6,6 +6,7 @@
 #include "combat/shot.h"
 #include "path/path_search.h"
 #include "path/sight_test.h"
+#include "world/cell_table.h"
 #include "world/floor_state.h"
 #include "world/game_state.h"
 
@@ -20,8 +21,7 @@ const Cell NEIGHBOURS[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
 bool open(int32_t x, int32_t y) {
     if (!insideMap(x, y))
         return false;
-    const int32_t code = mapCells[cellIndex(x, y)];
-    return code != CELL_WALL && code != CELL_WALL2;
+    return cellKind(mapCells[cellIndex(x, y)]).squad == SquadPassage::ALWAYS;
 }
 
 // A press there moves: no unit holds it, or it is the exit.

@@ -23,3 +23,10 @@ const PictureRow PICTURE_TABLE[PICTURE_COUNT] = {
 std::string picturePath(const PictureRow& row) {
     return std::string(".//Data//Images//") + row.file;
 }
+
+const PictureRow* pictureRowOf(const std::string& file) {
+    for (const PictureRow& row : PICTURE_TABLE)
+        if (file == row.file)
+            return &row;
+    return nullptr;
+}

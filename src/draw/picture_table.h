@@ -4,6 +4,7 @@
 // go by this table. No library here: the content tools read it too.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct BITMAP;
@@ -18,6 +19,10 @@ enum class PictureNeed {
     NO_WALK_POINTER,  // at the size of the no-walk pointer, nowalk.bmp
 };
 
+// The corners the walls and the door are read from, whatever their files' size.
+constexpr int32_t WALL_CORNER_SIDE = 16;
+constexpr int32_t DOOR_CORNER_SIDE = 64;
+
 struct PictureRow {
     const char* file; // under Data/Images
     BITMAP** global;
@@ -31,3 +36,5 @@ extern const PictureRow PICTURE_TABLE[PICTURE_COUNT];
 
 // The path start-up loads a picture from: ".//Data//Images//tiles.bmp".
 std::string picturePath(const PictureRow& row);
+// The row of a file under Data/Images; null when the game has no such picture.
+const PictureRow* pictureRowOf(const std::string& file);

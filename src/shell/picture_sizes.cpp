@@ -1,9 +1,8 @@
 #include "shell/picture_sizes.h"
 
 namespace {
-// Only the top-left corner of these is read, whatever the file's size.
-constexpr PictureSize WALL_SOURCE{16, 16};
-constexpr PictureSize DOOR_SOURCE{64, 64};
+constexpr PictureSize WALL_SOURCE{WALL_CORNER_SIDE, WALL_CORNER_SIDE};
+constexpr PictureSize DOOR_SOURCE{DOOR_CORNER_SIDE, DOOR_CORNER_SIDE};
 // Every picture is read whole somewhere, so none may be empty.
 constexpr PictureSize ANY_PICTURE{1, 1};
 
@@ -13,10 +12,8 @@ PictureSize larger(PictureSize a, PictureSize b) {
 }
 
 PictureSize sizeOf(const char* file, const PictureSize sizes[PICTURE_COUNT]) {
-    for (int i = 0; i < PICTURE_COUNT; ++i)
-        if (std::string(PICTURE_TABLE[i].file) == file)
-            return sizes[i];
-    return ANY_PICTURE;
+    const PictureRow* row = pictureRowOf(file);
+    return row ? sizes[row - PICTURE_TABLE] : ANY_PICTURE;
 }
 
 // What the drawing reads from picture i, given the sizes of the others.

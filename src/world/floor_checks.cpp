@@ -1,5 +1,6 @@
 #include "world/floor_checks.h"
 
+#include "world/cell_table.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 #include "world/unit_generation.h"

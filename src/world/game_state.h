@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <vector>
 
-// Cell codes, as stored in map files and in mapCells.
+// The cell codes the rules name, as stored in map files and in mapCells;
+// every code's properties are in world/cell_table.h.
 constexpr int32_t CELL_FLOOR = 0;
 constexpr int32_t CELL_WALL2 = 1; // cover: only an unseen soldier may pass
 constexpr int32_t CELL_WALL = 2;
 constexpr int32_t CELL_EXIT = 3;
 constexpr int32_t CELL_MEDKIT = 4;
-constexpr int32_t CELL_CODE_MAX = CELL_MEDKIT;
 
 // Results of a turn step (turnState).
 constexpr int32_t TURN_AWAIT_PLAYER = -2;
