@@ -12,6 +12,7 @@
 #include "draw/frame.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
+#include "shell/stand_in_player.h"
 #include "shell/new_game.h"
 #include "shell/player_commands.h"
 #include "shell/startup.h"
@@ -63,9 +64,19 @@ struct TurnPicture {
     }
 };
 
-class Bot {
+void seatedFloorLoaded();
+void seatedShotSound(int32_t);
+
+// The bot's hand on the mouse and Esc; no screen, no keys, no sound.
+class Bot : public StandInPlayer {
   public:
-    Bot(Strategy& chooser, bool floorAlone) : strategy(chooser), oneFloor(floorAlone) {}
+    Bot(Strategy& chooser, bool floorAlone) : strategy(chooser), oneFloor(floorAlone) {
+        // Taking the seat connects the game's own up-calls, which the bot replaces.
+        setFramePresenter(nullptr);
+        setPointerReader(nullptr); // a second pointer read would begin another pass
+        setMapRedrawHook(seatedFloorLoaded);
+        setShotSoundPlayer(seatedShotSound);
+    }
 
     Strategy& strategy;
     bool oneFloor;
@@ -116,15 +127,19 @@ class Bot {
             ++record().shots;
     }
 
-    int32_t pass() {
+    int32_t pointerX() override {
         idles = 0;
         ++passes;
         observe();
         decide();
         return x;
     }
+    int32_t pointerY() override { return y; }
+    int32_t buttonsDown() override { return buttons; }
+    void releaseButtons() override { buttons = 0; }
+    bool escHeld() override { return stopping; }
 
-    void idle() {
+    void idleTurn() override {
         if (++idles > IDLES_WITHOUT_PASS_MAX)
             throw GameLost();
         timerTick();
@@ -194,42 +209,11 @@ class Bot {
 
 Bot* bot = nullptr;
 
-int32_t mouseX() {
-    return bot->pass();
-}
-int32_t mouseY() {
-    return bot->y;
-}
-int32_t mouseButtons() {
-    return bot->buttons;
-}
-void clearMouseButtons() {
-    bot->buttons = 0;
-}
-bool escDown() {
-    return bot->stopping;
-}
-void idle() {
-    bot->idle();
-}
-
-// The bot's hand on the mouse and Esc; no screen, no keys, no sound.
-Platform botTable() {
-    Platform table = nullPlatform();
-    table.mouseX = mouseX;
-    table.mouseY = mouseY;
-    table.mouseButtons = mouseButtons;
-    table.clearMouseButtons = clearMouseButtons;
-    table.escDown = escDown;
-    table.idle = idle;
-    return table;
-}
-
-void floorLoaded() {
+void seatedFloorLoaded() {
     if (bot)
         bot->floorLoaded();
 }
-void shotSound(int32_t) {
+void seatedShotSound(int32_t) {
     if (bot)
         bot->shotFired();
 }
@@ -263,12 +247,6 @@ bool preparePlaytest(std::string& why) {
         return false;
     }
     readSettings(SETTINGS_PATH); // none: the game plays on with every setting 0
-    // First: installing a table connects the game's own up-calls, which the bot replaces.
-    installPlatform(botTable());
-    setFramePresenter(nullptr);
-    setPointerReader(nullptr); // a second pointer read would begin another pass of the bot
-    setMapRedrawHook(floorLoaded);
-    setShotSoundPlayer(shotSound);
     return true;
 }
 

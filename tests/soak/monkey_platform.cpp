@@ -13,31 +13,8 @@ constexpr int32_t LEFT = 1;
 constexpr int32_t RIGHT = 2;
 } // namespace
 
-MonkeyPlatform* MonkeyPlatform::active = nullptr;
-
 MonkeyPlatform::MonkeyPlatform(uint32_t seed, int32_t idleTurnsPerTick)
-    : previous(platform), random(seed), idlesPerTick(idleTurnsPerTick > 0 ? idleTurnsPerTick : 1) {
-    active = this;
-    installPlatform(table());
-}
-
-MonkeyPlatform::~MonkeyPlatform() {
-    installPlatform(previous);
-    active = nullptr;
-}
-
-Platform MonkeyPlatform::table() {
-    Platform monkey = nullPlatform();
-    monkey.mouseX = mouseX;
-    monkey.mouseY = mouseY;
-    monkey.mouseButtons = mouseButtons;
-    monkey.clearMouseButtons = clearMouseButtons;
-    monkey.escDown = escDown;
-    monkey.keyPressed = keyPressed;
-    monkey.idle = idle;
-    monkey.playShot = playShot;
-    return monkey;
-}
+    : random(seed), idlesPerTick(idleTurnsPerTick > 0 ? idleTurnsPerTick : 1) {}
 
 void MonkeyPlatform::startGame() {
     passBegins = true;
@@ -121,50 +98,28 @@ void MonkeyPlatform::choose() {
         pointOffTheMap();
 }
 
-int32_t MonkeyPlatform::mouseX() {
-    MonkeyPlatform& m = *active;
-    if (!m.passBegins)
-        return m.x;
-    m.passBegins = false;
-    ++m.passCount;
-    m.idlesThisPass = 0;
-    if (m.onPass)
-        m.onPass();
-    if (!m.stopping && m.stopWanted && m.stopWanted())
-        m.stopping = true;
-    m.choose();
-    return m.x;
+int32_t MonkeyPlatform::pointerX() {
+    if (!passBegins)
+        return x;
+    passBegins = false;
+    ++passCount;
+    idlesThisPass = 0;
+    if (onPass)
+        onPass();
+    if (!stopping && stopWanted && stopWanted())
+        stopping = true;
+    choose();
+    return x;
 }
 
-int32_t MonkeyPlatform::mouseY() {
-    return active->y;
+bool MonkeyPlatform::escHeld() {
+    passBegins = true;
+    return stopping;
 }
 
-int32_t MonkeyPlatform::mouseButtons() {
-    return active->buttonsCleared ? 0 : active->buttons;
-}
-
-void MonkeyPlatform::clearMouseButtons() {
-    active->buttonsCleared = true;
-}
-
-bool MonkeyPlatform::escDown() {
-    active->passBegins = true;
-    return active->stopping;
-}
-
-bool MonkeyPlatform::keyPressed() {
-    return true;
-}
-
-void MonkeyPlatform::idle() {
-    MonkeyPlatform& m = *active;
-    if (++m.idlesThisPass > IDLES_WITHOUT_PASS_MAX)
+void MonkeyPlatform::idleTurn() {
+    if (++idlesThisPass > IDLES_WITHOUT_PASS_MAX)
         throw GameStuck();
-    if (++m.idleCount % m.idlesPerTick == 0)
+    if (++idleCount % idlesPerTick == 0)
         timerTick();
-}
-
-void MonkeyPlatform::playShot(int32_t) {
-    ++active->shotCount;
 }

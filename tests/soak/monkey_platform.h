@@ -9,19 +9,16 @@
 #include <random>
 #include <stdexcept>
 
-#include "shell/platform.h"
+#include "shell/stand_in_player.h"
 
 struct GameStuck : std::runtime_error {
     GameStuck() : std::runtime_error("the game went on without asking for the pointer") {}
 };
 
-class MonkeyPlatform {
+class MonkeyPlatform : public StandInPlayer {
   public:
-    // Installs itself as the platform table; the destructor puts the old one back.
+    // Becomes the platform table; the destructor puts the old one back.
     MonkeyPlatform(uint32_t seed, int32_t idleTurnsPerTick);
-    ~MonkeyPlatform();
-    MonkeyPlatform(const MonkeyPlatform&) = delete;
-    MonkeyPlatform& operator=(const MonkeyPlatform&) = delete;
 
     // Called at the start of every pass, before the pass reads anything.
     std::function<void()> onPass;
@@ -36,8 +33,6 @@ class MonkeyPlatform {
     int64_t shots() const { return shotCount; }
 
   private:
-    static MonkeyPlatform* active;
-    Platform previous;
     std::mt19937 random;
     int32_t idlesPerTick;
     int64_t idleCount = 0;
@@ -61,13 +56,12 @@ class MonkeyPlatform {
     void pointOffTheMap();
     void choose();
 
-    static Platform table();
-    static int32_t mouseX();
-    static int32_t mouseY();
-    static int32_t mouseButtons();
-    static void clearMouseButtons();
-    static bool escDown();
-    static bool keyPressed();
-    static void idle();
-    static void playShot(int32_t sample);
+    int32_t pointerX() override;
+    int32_t pointerY() override { return y; }
+    int32_t buttonsDown() override { return buttonsCleared ? 0 : buttons; }
+    void releaseButtons() override { buttonsCleared = true; }
+    bool escHeld() override;
+    bool keyWaiting() override { return true; }
+    void idleTurn() override;
+    void shotHeard(int32_t) override { ++shotCount; }
 };

@@ -44,33 +44,8 @@ int32_t cellPixelY(int32_t cellY) {
     return static_cast<int32_t>(cellCentreY(cellY));
 }
 
-ScriptedPlatform* ScriptedPlatform::active = nullptr;
-
 ScriptedPlatform::ScriptedPlatform(int32_t idleTurnsPerTick)
-    : previous(platform), idlesPerTick(idleTurnsPerTick > 0 ? idleTurnsPerTick : 1) {
-    active = this;
-    installPlatform(table());
-}
-
-ScriptedPlatform::~ScriptedPlatform() {
-    installPlatform(previous);
-    active = nullptr;
-}
-
-Platform ScriptedPlatform::table() {
-    Platform scripted = nullPlatform();
-    scripted.present = present;
-    scripted.mouseX = mouseX;
-    scripted.mouseY = mouseY;
-    scripted.mouseButtons = mouseButtons;
-    scripted.clearMouseButtons = clearMouseButtons;
-    scripted.escDown = escDown;
-    scripted.keyPressed = keyPressed;
-    scripted.clearKeys = clearKeys;
-    scripted.idle = idle;
-    scripted.playShot = playShot;
-    return scripted;
-}
+    : idlesPerTick(idleTurnsPerTick > 0 ? idleTurnsPerTick : 1) {}
 
 ScriptedPlatform& ScriptedPlatform::hold(const Moment& moment, int32_t ticks) {
     script.push_back(Step{moment, ticks});
@@ -88,7 +63,7 @@ void ScriptedPlatform::beginStep(size_t index) {
     stepIndex = index;
     stepStartTick = tickCount;
     buttonsCleared = false;
-    keyWaiting = script[index].moment.key;
+    keyInBuffer = script[index].moment.key;
 }
 
 int32_t ScriptedPlatform::scriptTicks() const {
@@ -110,40 +85,13 @@ void ScriptedPlatform::tick() {
         throw ScriptRanOut();
 }
 
-void ScriptedPlatform::present(BITMAP* frame) {
-    ++active->presentCount;
-    if (active->onPresent)
-        active->onPresent(frame);
+void ScriptedPlatform::shown(BITMAP* frame) {
+    ++presentCount;
+    if (onPresent)
+        onPresent(frame);
 }
 
-int32_t ScriptedPlatform::mouseX() {
-    return active->now().x;
-}
-int32_t ScriptedPlatform::mouseY() {
-    return active->now().y;
-}
-int32_t ScriptedPlatform::mouseButtons() {
-    return active->buttonsCleared ? 0 : active->now().buttons;
-}
-// Like the library's mouse_b = 0: the buttons read released until they change.
-void ScriptedPlatform::clearMouseButtons() {
-    active->buttonsCleared = true;
-}
-bool ScriptedPlatform::escDown() {
-    return active->now().esc;
-}
-bool ScriptedPlatform::keyPressed() {
-    return active->keyWaiting;
-}
-void ScriptedPlatform::clearKeys() {
-    active->keyWaiting = false;
-}
-
-void ScriptedPlatform::idle() {
-    if (++active->idleCount % active->idlesPerTick == 0)
-        active->tick();
-}
-
-void ScriptedPlatform::playShot(int32_t sample) {
-    active->soundsPlayed.push_back(sample);
+void ScriptedPlatform::idleTurn() {
+    if (++idleCount % idlesPerTick == 0)
+        tick();
 }

@@ -19,7 +19,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "shell/platform.h"
+#include "shell/stand_in_player.h"
 
 struct BITMAP;
 
@@ -44,13 +44,10 @@ struct ScriptRanOut : std::runtime_error {
     ScriptRanOut() : std::runtime_error("the game outlived its script") {}
 };
 
-class ScriptedPlatform {
+class ScriptedPlatform : public StandInPlayer {
   public:
-    // Installs itself as the platform table; the destructor puts the old one back.
+    // Becomes the platform table; the destructor puts the old one back.
     explicit ScriptedPlatform(int32_t idleTurnsPerTick = 3);
-    ~ScriptedPlatform();
-    ScriptedPlatform(const ScriptedPlatform&) = delete;
-    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
     ScriptedPlatform& hold(const Moment& moment, int32_t ticks = 1);
 
@@ -69,8 +66,6 @@ class ScriptedPlatform {
         Moment moment;
         int32_t ticks;
     };
-    static ScriptedPlatform* active;
-    Platform previous;
     int32_t idlesPerTick;
     std::vector<Step> script;
     size_t stepIndex = 0;
@@ -79,7 +74,7 @@ class ScriptedPlatform {
     int32_t tickCount = 0;
     int32_t presentCount = 0;
     bool buttonsCleared = false;
-    bool keyWaiting = false;
+    bool keyInBuffer = false;
     std::vector<uint64_t> stateTrace;
 
     const Moment& now() const;
@@ -87,15 +82,15 @@ class ScriptedPlatform {
     void tick();
     int32_t scriptTicks() const;
 
-    static Platform table();
-    static void present(BITMAP* frame);
-    static int32_t mouseX();
-    static int32_t mouseY();
-    static int32_t mouseButtons();
-    static void clearMouseButtons();
-    static bool escDown();
-    static bool keyPressed();
-    static void clearKeys();
-    static void idle();
-    static void playShot(int32_t sample);
+    int32_t pointerX() override { return now().x; }
+    int32_t pointerY() override { return now().y; }
+    int32_t buttonsDown() override { return buttonsCleared ? 0 : now().buttons; }
+    // Like the library's mouse_b = 0: the buttons read released until they change.
+    void releaseButtons() override { buttonsCleared = true; }
+    bool escHeld() override { return now().esc; }
+    bool keyWaiting() override { return keyInBuffer; }
+    void dropKeys() override { keyInBuffer = false; }
+    void idleTurn() override;
+    void shown(BITMAP* frame) override;
+    void shotHeard(int32_t sample) override { soundsPlayed.push_back(sample); }
 };
