@@ -1,8 +1,11 @@
-// Entry point; the build variant chooses the graphics mode (PROWLGRID_GFX_MODE).
+// Entry point; the build variant chooses full screen or a window
+// (PROWLGRID_FULL_SCREEN), the command line may choose otherwise.
 #include <allegro.h>
 
+#include <cstdio>
 #include <mutex>
 
+#include "shell/display_options.h"
 #include "shell/new_game.h"
 #include "shell/play_game.h"
 #include "shell/platform_allegro.h"
@@ -13,9 +16,11 @@
 #include "world/game_state.h"
 
 namespace {
-bool startUp() {
+constexpr int EXIT_USAGE = 2;
+
+bool startUp(const DisplayOptions& display) {
     installPlatform(allegroPlatform());
-    if (!startLibrary() || !openScreen(PROWLGRID_GFX_MODE) || !loadPictures() ||
+    if (!startLibrary() || !openScreen(display) || !loadPictures() ||
         !picturesBigEnough())
         return false;
     loadShotSamples();
@@ -30,8 +35,8 @@ bool loadFirstFloor() {
     return loadFloor(floorNumber) || allFloorsDone;
 }
 
-int run() {
-    if (!startUp())
+int run(const DisplayOptions& display) {
+    if (!startUp(display))
         return EXIT_FAILED;
     if (!loadFirstFloor())
         return refuseFloor();
@@ -39,8 +44,14 @@ int run() {
 }
 } // namespace
 
-int main() {
-    const int status = run();
+int main(int argc, char** argv) {
+    DisplayOptions display;
+    display.fullScreen = PROWLGRID_FULL_SCREEN;
+    if (!parseDisplayOptions(argc, argv, display)) {
+        std::fprintf(stderr, "%s\n", DISPLAY_USAGE);
+        return EXIT_USAGE;
+    }
+    const int status = run(display);
     shutdownGame();
     endBySignal();
     return status;

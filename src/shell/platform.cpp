@@ -10,7 +10,7 @@ void nothing() {}
 const char* noWords() {
     return "";
 }
-bool noScreen(int32_t, int32_t, int32_t, int32_t) {
+bool noScreen(const DisplayOptions&, int32_t) {
     return false;
 }
 void noTitle(const char*) {}

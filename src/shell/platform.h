@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "shell/display_options.h"
+
 struct BITMAP;
 struct SAMPLE;
 
@@ -18,11 +20,12 @@ struct Platform {
     void (*installInput)();            // keyboard, timer and mouse, in that order
     bool (*installSound)();            // false when no sound driver could be had
     const char* (*libraryError)();     // the library's own words on its last failure, or ""
-    // Sets the colour depth, then the mode; false when the mode cannot be had.
-    bool (*openScreen)(int32_t mode, int32_t width, int32_t height, int32_t depth);
+    // Sets the colour depth, then a screen that shows the 640 x 480 frame as the
+    // player asked; false when no such screen can be had.
+    bool (*openScreen)(const DisplayOptions& options, int32_t depth);
     void (*setWindowTitle)(const char* title);
     void (*setCloseHandler)(CloseHandler handler); // the window's close box
-    BITMAP* (*newScreenBuffer)();      // a memory bitmap the screen's size, or null
+    BITMAP* (*newScreenBuffer)();      // a memory bitmap the frame's size, or null
     // A picture file in the mode's colour depth; null when missing or unreadable.
     BITMAP* (*loadPicture)(const char* path);
     SAMPLE* (*loadSample)(const char* path); // null when missing or unreadable
@@ -33,15 +36,16 @@ struct Platform {
     void (*endLibrary)();              // the library's own shutdown, before the process ends
 
     // Play.
-    void (*present)(BITMAP* frame);  // copy the whole frame to the screen
-    int32_t (*mouseX)();
+    void (*present)(BITMAP* frame);  // show the whole frame on the screen
+    int32_t (*mouseX)();             // the pointer in the frame's own pixels
     int32_t (*mouseY)();
     int32_t (*mouseButtons)();       // bit 0 left, bit 1 right
     void (*clearMouseButtons)();     // the library's mouse_b = 0
     bool (*escDown)();               // key[KEY_ESC]
     bool (*keyPressed)();            // keypressed()
     void (*clearKeys)();             // clear_keybuf()
-    void (*idle)();                  // one turn of a busy wait: yield the processor
+    // One turn of a wait: gives the processor back until the next frame is due.
+    void (*idle)();
     void (*playShot)(int32_t sample); // shotSamples[sample], 0 to 2
 };
 

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "shell/platform_allegro_display.h"
 #include "shell/shot_samples.h"
 
 namespace {
@@ -24,6 +25,7 @@ void installInput() {
     install_keyboard();
     install_timer();
     install_mouse();
+    watchForScreenSwitch();
 }
 
 bool installSound() {
@@ -32,23 +34,6 @@ bool installSound() {
 
 const char* libraryError() {
     return allegro_error;
-}
-
-bool openScreen(int32_t mode, int32_t width, int32_t height, int32_t depth) {
-    set_color_depth(depth);
-    return set_gfx_mode(mode, width, height, 0, 0) >= 0;
-}
-
-void setWindowTitle(const char* title) {
-    set_window_title(title);
-}
-
-void setCloseHandler(CloseHandler handler) {
-    set_close_button_callback(handler);
-}
-
-BITMAP* newScreenBuffer() {
-    return create_bitmap(SCREEN_W, SCREEN_H);
 }
 
 BITMAP* loadPicture(const char* path) {
@@ -77,24 +62,10 @@ void transparentText() {
 }
 
 void endLibrary() {
+    closeScaledScreen();
     allegro_exit();
 }
 
-void present(BITMAP* frame) {
-    // Shutdown leaves the back buffer null; a late frame then shows nothing.
-    if (!frame || !screen)
-        return;
-    acquire_screen();
-    blit(frame, screen, 0, 0, 0, 0, frame->w, frame->h);
-    release_screen();
-}
-
-int32_t mouseX() {
-    return mouse_x;
-}
-int32_t mouseY() {
-    return mouse_y;
-}
 int32_t mouseButtons() {
     return mouse_b;
 }
@@ -111,11 +82,6 @@ void clearKeys() {
     clear_keybuf();
 }
 
-// The waits are busy loops; giving up the time slice keeps them polite.
-void idle() {
-    rest(0);
-}
-
 void playShot(int32_t sample) {
     if (sample < 0 || sample >= WEAPON_SOUND_COUNT || !shotSamples[sample])
         return;
@@ -129,10 +95,10 @@ Platform allegroPlatform() {
     table.installInput = installInput;
     table.installSound = installSound;
     table.libraryError = libraryError;
-    table.openScreen = openScreen;
-    table.setWindowTitle = setWindowTitle;
-    table.setCloseHandler = setCloseHandler;
-    table.newScreenBuffer = newScreenBuffer;
+    table.openScreen = openScaledScreen;
+    table.setWindowTitle = setScaledWindowTitle;
+    table.setCloseHandler = setScaledCloseHandler;
+    table.newScreenBuffer = newFrameBuffer;
     table.loadPicture = loadPicture;
     table.loadSample = loadSample;
     table.releaseSample = releaseSample;
@@ -140,15 +106,15 @@ Platform allegroPlatform() {
     table.stopTicks = stopTicks;
     table.transparentText = transparentText;
     table.endLibrary = endLibrary;
-    table.present = present;
-    table.mouseX = mouseX;
-    table.mouseY = mouseY;
+    table.present = presentScaled;
+    table.mouseX = framePointerX;
+    table.mouseY = framePointerY;
     table.mouseButtons = mouseButtons;
     table.clearMouseButtons = clearMouseButtons;
     table.escDown = escDown;
     table.keyPressed = keyPressed;
     table.clearKeys = clearKeys;
-    table.idle = idle;
+    table.idle = awaitNextFrame;
     table.playShot = playShot;
     return table;
 }

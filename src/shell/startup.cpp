@@ -90,8 +90,8 @@ bool startLibrary() {
     return true;
 }
 
-bool openScreen(int gfxMode) {
-    if (!platform.openScreen(gfxMode, SCREEN_WIDTH, SCREEN_HEIGHT, COLOUR_DEPTH))
+bool openScreen(const DisplayOptions& options) {
+    if (!platform.openScreen(options, COLOUR_DEPTH))
         return libraryFailed(SCREEN_SIZE + " 16-bit graphics mode cannot be opened; is there a display?");
     platform.setWindowTitle(WINDOW_TITLE);
     installCloseButton();

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "shell/display_options.h"
+
 // Reads init.txt's seven records; false when the file cannot be opened.
 bool readSettings(const char* path);
 bool initGameState();
@@ -14,7 +16,7 @@ void shutdownGame();
 // Each false has printed one line on standard error that names the cause;
 // startLibrary prints the sound error line on standard output first.
 bool startLibrary();
-bool openScreen(int gfxMode);
+bool openScreen(const DisplayOptions& options);
 bool loadPictures();
 // False, with one line on standard error, when a picture is smaller than what
 // the drawing reads from it.

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "child_process.h"
 #include "run_directory.h"
@@ -39,17 +40,19 @@ class StartUp : public ::testing::Test {
     RunDirectory run;
     std::unique_ptr<ChildProcess> game;
 
-    void start(const std::string& binary, ChildProcess::Environment extra = {}) {
-        start(binary, run, std::move(extra));
+    void start(const std::string& binary, ChildProcess::Environment extra = {},
+               std::vector<std::string> arguments = {}) {
+        start(binary, run, std::move(extra), std::move(arguments));
     }
     void start(const std::string& binary, const RunDirectory& in,
-               ChildProcess::Environment extra = {}) {
+               ChildProcess::Environment extra = {}, std::vector<std::string> arguments = {}) {
         // The library reads allegro.cfg from HOME (and beside the binary), so
         // HOME points into the run directory: the tests own its configuration.
         // A test's own DISPLAY comes later and wins.
         extra.insert(extra.begin(), {{"DISPLAY", display.name()}, {"HOME", in.path()}});
-        game = std::make_unique<ChildProcess>(std::vector<std::string>{binary}, in.path(), extra,
-                                              in.file("stdout.txt"), in.file("stderr.txt"));
+        arguments.insert(arguments.begin(), binary);
+        game = std::make_unique<ChildProcess>(arguments, in.path(), extra, in.file("stdout.txt"),
+                                              in.file("stderr.txt"));
     }
 
     std::string printed() const { return printed(run); }
@@ -57,25 +60,29 @@ class StartUp : public ::testing::Test {
         return readWholeFile(in.file("stdout.txt"));
     }
 
-    // The window that shows the game's 640 x 480 picture.
-    unsigned long awaitPictureWindow() {
+    // The window that shows the game's picture: 640 x 480 unless said otherwise.
+    unsigned long awaitPictureWindow(int32_t width = SCREEN_W_PX, int32_t height = SCREEN_H_PX) {
         const auto deadline = std::chrono::steady_clock::now() + START_LIMIT;
         while (std::chrono::steady_clock::now() < deadline && game->running()) {
-            if (unsigned long window = display.findWindowSized(SCREEN_W_PX, SCREEN_H_PX))
+            if (unsigned long window = display.findWindowSized(width, height))
                 return window;
             std::this_thread::sleep_for(POLL_STEP);
         }
         return 0;
     }
 
-    // Two points far apart, so a pointer sprite can never cover both.
-    bool awaitTitlePicture(unsigned long window) {
+    // Two points far apart, so a pointer sprite can never cover both; the
+    // frame may sit inside the window, at a scale.
+    bool awaitTitlePicture(unsigned long window, int32_t frameLeft = 0, int32_t frameTop = 0,
+                           int32_t scale = 1) {
         int32_t left = 0, top = 0;
         display.windowOrigin(window, left, top);
+        left += frameLeft;
+        top += frameTop;
         const auto deadline = std::chrono::steady_clock::now() + START_LIMIT;
         while (std::chrono::steady_clock::now() < deadline && game->running()) {
-            if (sameColour(display.pixel(left + 40, top + 40), TITLE_COLOUR) &&
-                sameColour(display.pixel(left + 600, top + 440), TITLE_COLOUR))
+            if (sameColour(display.pixel(left + 40 * scale, top + 40 * scale), TITLE_COLOUR) &&
+                sameColour(display.pixel(left + 600 * scale, top + 440 * scale), TITLE_COLOUR))
                 return true;
             std::this_thread::sleep_for(POLL_STEP);
         }
@@ -128,8 +135,83 @@ TEST_F(StartUp, WindowedVariantOpensOnTheTitlePicture) {
     EXPECT_TRUE(display.sawMapping());
 }
 
-TEST_F(StartUp, FullScreenVariantOpensOnTheTitlePicture) {
-    expectTitlePictureShown(FULL_SCREEN);
+// The desktop is 1024 x 768: the frame fits once, centred, in black.
+constexpr int32_t DESKTOP_W = 1024, DESKTOP_H = 768;
+constexpr int32_t CENTRED_LEFT = (DESKTOP_W - SCREEN_W_PX) / 2;
+constexpr int32_t CENTRED_TOP = (DESKTOP_H - SCREEN_H_PX) / 2;
+constexpr Rgb BLACK{0, 0, 0};
+
+TEST_F(StartUp, FullScreenVariantFillsTheDesktopWithTheFrameCentred) {
+    start(FULL_SCREEN);
+    const unsigned long window = awaitPictureWindow(DESKTOP_W, DESKTOP_H);
+    ASSERT_NE(window, 0u) << "no desktop-sized picture; printed: " << printed();
+    EXPECT_TRUE(awaitTitlePicture(window, CENTRED_LEFT, CENTRED_TOP));
+    for (const auto& [x, y] : {std::pair{5, 5}, std::pair{CENTRED_LEFT - 1, 400},
+                               std::pair{DESKTOP_W - 1, DESKTOP_H - 1}, std::pair{500, 700}})
+        EXPECT_TRUE(sameColour(display.pixel(x, y), BLACK)) << "border at " << x << ", " << y;
+    EXPECT_EQ(printed(), "");
+}
+
+TEST_F(StartUp, CommandLineChoosesScaleAndKindOfScreen) {
+    struct Case {
+        std::string binary;
+        std::vector<std::string> arguments;
+        int32_t width, height; // the screen the game opens
+    };
+    const Case cases[] = {
+        {WINDOWED, {"--scale", "1"}, SCREEN_W_PX, SCREEN_H_PX},
+        {WINDOWED, {"--scale", "3"}, 3 * SCREEN_W_PX, 3 * SCREEN_H_PX},
+        {FULL_SCREEN, {"--windowed", "--scale", "2"}, 2 * SCREEN_W_PX, 2 * SCREEN_H_PX},
+        {WINDOWED, {"--fullscreen"}, DESKTOP_W, DESKTOP_H},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.front() + (c.arguments.size() > 1 ? " " + c.arguments.back() : ""));
+        start(c.binary, {}, c.arguments);
+        EXPECT_NE(awaitPictureWindow(c.width, c.height), 0u) << printed();
+        game->stop();
+    }
+}
+
+TEST_F(StartUp, BadCommandLineIsOneUsageLineAndStatusTwo) {
+    display.watchMappings();
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {"--scale", "9"}, {"--scale", "0"}, {"--scale"}, {"--scale", "2x"}, {"-f"}, {"floor3"}}) {
+        SCOPED_TRACE(words.front());
+        start(WINDOWED, {}, words);
+        const auto status = game->waitFor(QUIT_LIMIT);
+        ASSERT_TRUE(status.has_value()) << "still running";
+        EXPECT_EQ(*status, 2);
+        EXPECT_EQ(printed(), "");
+        EXPECT_EQ(readWholeFile(run.file("stderr.txt")),
+                  "usage: vellmora [--windowed | --fullscreen] [--scale 1-4]\n");
+    }
+    EXPECT_FALSE(display.sawMapping()) << "a window was shown";
+}
+
+TEST_F(StartUp, AltEnterSwitchesBetweenWindowAndFullScreen) {
+    start(WINDOWED);
+    unsigned long window = awaitPictureWindow();
+    ASSERT_NE(window, 0u) << printed();
+    ASSERT_TRUE(awaitTitlePicture(window));
+    const auto altEnter = [&] {
+        const std::string command = "DISPLAY=" + display.name() + " xdotool key alt+Return";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    };
+    // Keys go to the window under the pointer: there is no window manager.
+    int32_t left = 0, top = 0;
+    display.windowOrigin(window, left, top);
+    const std::string point = "DISPLAY=" + display.name() + " xdotool mousemove " +
+                              std::to_string(left + 300) + " " + std::to_string(top + 200);
+    ASSERT_EQ(std::system(point.c_str()), 0);
+    altEnter();
+    window = awaitPictureWindow(DESKTOP_W, DESKTOP_H);
+    ASSERT_NE(window, 0u) << "no full screen after Alt+Enter";
+    EXPECT_TRUE(awaitTitlePicture(window, CENTRED_LEFT, CENTRED_TOP));
+    altEnter();
+    window = awaitPictureWindow();
+    ASSERT_NE(window, 0u) << "no window after the second Alt+Enter";
+    EXPECT_TRUE(awaitTitlePicture(window));
+    EXPECT_TRUE(game->running()) << "the key ended the title menu";
 }
 
 TEST_F(StartUp, WithoutSettingsFileTheGameStillStarts) {

@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int STARTUP_TIMEOUT_MS = 20000;
-constexpr const char* SCREEN_GEOMETRY = "1024x768x24";
 
 // Xvfb writes the display number it chose to this pipe once it accepts clients.
 std::string readDisplayNumber(int fd) {
@@ -20,6 +19,13 @@ std::string readDisplayNumber(int fd) {
     while (poll(&waiting, 1, STARTUP_TIMEOUT_MS) > 0 && read(fd, &c, 1) == 1 && c != '\n')
         number += c;
     return number;
+}
+
+// A window the game destroys while it is being looked at (a switch between
+// window and full screen) is simply not there: Xlib's own handler would end
+// the test.
+int ignoreVanishedWindow(Display*, XErrorEvent*) {
+    return 0;
 }
 
 int32_t channel(unsigned long pixel, unsigned long mask) {
@@ -76,13 +82,13 @@ struct VirtualDisplay::Connection {
     bool mapped = false;
 };
 
-VirtualDisplay::VirtualDisplay() : connection(std::make_unique<Connection>()) {
+VirtualDisplay::VirtualDisplay(const std::string& geometry) : connection(std::make_unique<Connection>()) {
     int fds[2];
     if (pipe(fds) != 0)
         throw std::runtime_error("no pipe for Xvfb");
     server = std::make_unique<ChildProcess>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 SCREEN_GEOMETRY, "-nolisten", "tcp"},
+                                 geometry, "-nolisten", "tcp"},
         "/", ChildProcess::Environment{});
     close(fds[1]);
     const std::string number = readDisplayNumber(fds[0]);
@@ -93,6 +99,7 @@ VirtualDisplay::VirtualDisplay() : connection(std::make_unique<Connection>()) {
     connection->display = XOpenDisplay(displayName.c_str());
     if (!connection->display)
         throw std::runtime_error("cannot reach Xvfb on " + displayName);
+    XSetErrorHandler(ignoreVanishedWindow);
 }
 
 VirtualDisplay::~VirtualDisplay() {
@@ -117,15 +124,26 @@ unsigned long VirtualDisplay::findWindowSized(int32_t width, int32_t height) {
 }
 
 Rgb VirtualDisplay::pixel(int32_t x, int32_t y) {
+    return image(x, y, 1, 1).front();
+}
+
+std::vector<Rgb> VirtualDisplay::image(int32_t x, int32_t y, int32_t width, int32_t height) {
     Display* d = connection->display;
-    XImage* image = XGetImage(d, DefaultRootWindow(d), x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image)
+    XImage* shot = XGetImage(d, DefaultRootWindow(d), x, y, static_cast<unsigned>(width),
+                             static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (!shot)
         throw std::runtime_error("cannot read the screen");
-    const unsigned long value = XGetPixel(image, 0, 0);
-    const Rgb colour{channel(value, image->red_mask), channel(value, image->green_mask),
-                     channel(value, image->blue_mask)};
-    XDestroyImage(image);
-    return colour;
+    std::vector<Rgb> colours;
+    colours.reserve(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (int32_t row = 0; row < height; ++row)
+        for (int32_t column = 0; column < width; ++column) {
+            const unsigned long value = XGetPixel(shot, column, row);
+            colours.push_back(Rgb{channel(value, shot->red_mask),
+                                  channel(value, shot->green_mask),
+                                  channel(value, shot->blue_mask)});
+        }
+    XDestroyImage(shot);
+    return colours;
 }
 
 void VirtualDisplay::windowOrigin(unsigned long window, int32_t& x, int32_t& y) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 
@@ -12,11 +13,13 @@ struct Rgb {
     int32_t red;
     int32_t green;
     int32_t blue;
+    bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
 };
 
 class VirtualDisplay {
   public:
-    VirtualDisplay(); // throws when no server comes up
+    // Throws when no server comes up; the geometry is Xvfb's "WxHxDEPTH".
+    explicit VirtualDisplay(const std::string& geometry = "1024x768x24");
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -30,6 +33,8 @@ class VirtualDisplay {
     unsigned long findWindowSized(int32_t width, int32_t height);
     // The colour shown at (x, y) of the screen.
     Rgb pixel(int32_t x, int32_t y);
+    // The colours of a rectangle of the screen, row by row.
+    std::vector<Rgb> image(int32_t x, int32_t y, int32_t width, int32_t height);
     // Where a window's top-left pixel is on the screen.
     void windowOrigin(unsigned long window, int32_t& x, int32_t& y);
 

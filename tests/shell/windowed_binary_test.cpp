@@ -1,5 +1,6 @@
 // The real windowed game under a private X server, driven by a simulated mouse
-// and keyboard: the title menu, the story page, one move on floor 1 and Esc.
+// and keyboard: the title menu, the story page, one move on floor 1 and Esc,
+// on a desktop that holds the window at 1x and on one that holds it at 2x.
 // Waits poll the screen with generous bounds; nothing asserts how fast it is.
 #include <gtest/gtest.h>
 
@@ -91,29 +92,67 @@ Layout readLayout() {
     return l;
 }
 
-class WindowedGame : public ::testing::Test {
+struct Desktop {
+    const char* geometry;
+    int32_t scale; // the window's, chosen by the game
+};
+
+class WindowedGame : public ::testing::TestWithParam<Desktop> {
   protected:
     void SetUp() override {
         if (!std::filesystem::is_directory(RUN_DIRECTORY))
             GTEST_SKIP() << "no run directory at " << RUN_DIRECTORY
                          << "; the build assembles the game's data there";
-        display = std::make_unique<VirtualDisplay>();
+        display = std::make_unique<VirtualDisplay>(GetParam().geometry);
+        scale = GetParam().scale;
     }
 
-    void start() {
+    void start(const std::vector<std::string>& arguments = {}) {
         // HOME in the run directory: no allegro.cfg of the user's is read.
         const ChildProcess::Environment extra = {{"DISPLAY", display->name()},
                                                  {"HOME", RUN_DIRECTORY}};
-        game = std::make_unique<ChildProcess>(std::vector<std::string>{BINARY}, RUN_DIRECTORY,
-                                              extra, stdoutPath(), "");
+        std::vector<std::string> argv{BINARY};
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        game = std::make_unique<ChildProcess>(argv, RUN_DIRECTORY, extra, stdoutPath(), "");
     }
+
+    // The title page as shown, with the game's pointer at the same pixel of the
+    // frame; the window is scale x the frame. The library may take a move or
+    // two for its own while a new window settles, so the pointer is placed
+    // until two placings show the same picture; it then leaves the window,
+    // whose picture would otherwise hold the server's cursor too.
+    std::vector<Rgb> titleShown(const std::vector<std::string>& arguments) {
+        start(arguments);
+        const int32_t w = SCREEN_W_PX * scale, h = SCREEN_H_PX * scale;
+        if (!await([&] { return findWindow(); }, SCREEN_LIMIT) ||
+            !await([&] { return count(0, 0, 639, 479, 64, white) == 0; }, SCREEN_LIMIT))
+            return {};
+        std::vector<Rgb> shown;
+        await([&] {
+            for (int32_t nudge : {1, 0}) {
+                pointTo(420 + nudge, 250 + nudge);
+                std::this_thread::sleep_for(POLL_STEP);
+            }
+            xdotool("mousemove " + std::to_string(originX + w + 10) + " " +
+                    std::to_string(originY + h + 10));
+            std::this_thread::sleep_for(POLL_STEP);
+            std::vector<Rgb> again = display->image(originX, originY, w, h);
+            const bool settled = again == shown;
+            shown = std::move(again);
+            return settled;
+        }, SCREEN_LIMIT);
+        return shown;
+    }
+
     // Each case its own file: CTest runs them in parallel processes.
     std::string stdoutPath() const {
         return testing::TempDir() + "windowed_game_stdout_" + std::to_string(getpid()) + ".txt";
     }
 
+    // The whole window is the scaled frame.
     bool findWindow() {
-        const unsigned long window = display->findWindow("Vellmora");
+        const unsigned long window =
+            display->findWindowSized(SCREEN_W_PX * scale, SCREEN_H_PX * scale);
         if (window)
             display->windowOrigin(window, originX, originY);
         return window != 0;
@@ -125,8 +164,10 @@ class WindowedGame : public ::testing::Test {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
     // Keys go to the window under the pointer: there is no window manager.
+    // (x, y) is a pixel of the game's frame: the middle of its block on the screen.
     void pointTo(int32_t x, int32_t y) const {
-        xdotool("mousemove " + std::to_string(originX + x) + " " + std::to_string(originY + y));
+        xdotool("mousemove " + std::to_string(originX + x * scale + scale / 2) + " " +
+                std::to_string(originY + y * scale + scale / 2));
     }
     void click(int32_t x, int32_t y) const {
         pointTo(x, y);
@@ -136,7 +177,9 @@ class WindowedGame : public ::testing::Test {
     }
     void key(const std::string& name) const { xdotool("key " + name); }
 
-    Rgb at(int32_t x, int32_t y) const { return display->pixel(originX + x, originY + y); }
+    Rgb at(int32_t x, int32_t y) const {
+        return display->pixel(originX + x * scale, originY + y * scale);
+    }
     int32_t count(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t step,
                   const std::function<bool(Rgb)>& wanted) const {
         int32_t n = 0;
@@ -158,15 +201,47 @@ class WindowedGame : public ::testing::Test {
     std::unique_ptr<VirtualDisplay> display;
     std::unique_ptr<ChildProcess> game;
     int32_t originX = 0, originY = 0;
+    int32_t scale = 1;
 };
 } // namespace
 
-TEST_F(WindowedGame, TitleStoryOneMoveOnFloorOneAndEsc) {
+std::string scaleName(const ::testing::TestParamInfo<Desktop>& desktop) {
+    return "Scale" + std::to_string(desktop.param.scale);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, WindowedGame,
+                         ::testing::Values(Desktop{"1024x768x24", 1}, Desktop{"1920x1080x24", 2}),
+                         scaleName);
+
+// Every game pixel an exact block: the scaled title shrunk back is the 1x title.
+TEST_P(WindowedGame, ScaledTitleIsTheOneTimesTitleInBlocks) {
+    if (scale == 1)
+        GTEST_SKIP() << "the 1x title is what the others are held to";
+    const int32_t wanted = scale;
+    scale = 1;
+    const std::vector<Rgb> plain = titleShown({"--scale", "1"});
+    ASSERT_EQ(plain.size(), size_t{SCREEN_W_PX * SCREEN_H_PX}) << "no 1x window";
+    game->stop();
+    scale = wanted;
+    const std::vector<Rgb> scaled = titleShown({});
+    ASSERT_EQ(scaled.size(), plain.size() * scale * scale) << "no window at " << scale << "x";
+    int32_t wrong = 0;
+    for (int32_t y = 0; y < SCREEN_H_PX * scale; ++y)
+        for (int32_t x = 0; x < SCREEN_W_PX * scale; ++x)
+            wrong += !(scaled[static_cast<size_t>(y) * SCREEN_W_PX * scale + x] ==
+                       plain[static_cast<size_t>(y / scale) * SCREEN_W_PX + x / scale]);
+    EXPECT_EQ(wrong, 0) << "screen pixels that are not their game pixel's colour";
+}
+
+TEST_P(WindowedGame, TitleStoryOneMoveOnFloorOneAndEsc) {
     const Layout layout = readLayout();
     ASSERT_GT(layout.side, 2) << "floor 1's map";
     ASSERT_GT(layout.squadSize, 0);
     start();
-    ASSERT_TRUE(await([&] { return findWindow(); }, SCREEN_LIMIT)) << "no window titled Vellmora";
+    ASSERT_TRUE(await([&] { return findWindow(); }, SCREEN_LIMIT))
+        << "no window of " << scale << " times the frame";
+    EXPECT_TRUE(await([&] { return display->findWindow("Vellmora") != 0; }, SCREEN_LIMIT))
+        << "the window is not titled";
 
     // The title menu: its picture fills the window; the start button begins.
     std::this_thread::sleep_for(500ms);
