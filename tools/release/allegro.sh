@@ -65,12 +65,11 @@ configure() {
     web)
       # The browser has none of these; librt is part of its libc.
       flags+=(-DWANT_MODULES=OFF -DWANT_X11=OFF -DWANT_OSS=OFF -DWANT_ALSA=OFF -DWANT_JACK=OFF
-        -DWANT_SGIAUDIO=OFF -DRT_LIBRARY=c) ;;
+        -DWANT_SGIAUDIO=OFF -DRT_LIBRARY=c
+        -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake") ;;
     *) echo "allegro.sh: target is linux, windows or web" >&2; exit 2 ;;
   esac
-  local cmake=(cmake)
-  [ "$target" = web ] && cmake=(emcmake cmake)
-  "${cmake[@]}" -Wno-dev -S "$src" -B "$out/build" "${flags[@]}" >/dev/null
+  cmake -Wno-dev -S "$src" -B "$out/build" "${flags[@]}" >/dev/null
 }
 
 # Built already, from these very patches and this script?
