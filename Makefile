@@ -12,9 +12,11 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
 SOAK_PASSES ?= 1000000
 PLAYTEST_GAMES ?= 200
+# The browser version's build: Allegro, the game, the test driver.
+WEB_BUILD ?= build-web
 
 .PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak golden record-game \
-  playtest release-deps release test-release clean
+  playtest release-deps release test-release web-deps web clean
 
 all: build
 
@@ -120,6 +122,14 @@ release: release-deps
 # Installs and starts each package as a player would.
 test-release: release
 	tests/release/run.sh
+
+# The browser version, dist/vellmora-<version>-web.zip: see the README's
+# Play in the browser. Its own build stays in WEB_BUILD.
+web-deps:
+	@WEB_BUILD=$(WEB_BUILD) tools/web/deps.sh
+
+web: web-deps
+	BUILD=$(BUILD) WEB_BUILD=$(WEB_BUILD) tools/web/build.sh
 
 clean:
 	rm -rf $(BUILD) build-* dist
