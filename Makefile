@@ -16,7 +16,7 @@ PLAYTEST_GAMES ?= 200
 WEB_BUILD ?= build-web
 
 .PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak golden record-game \
-  playtest release-deps release test-release web-deps web clean
+  playtest release-deps release test-release web-deps web test-web clean
 
 all: build
 
@@ -130,6 +130,12 @@ web-deps:
 
 web: web-deps
 	BUILD=$(BUILD) WEB_BUILD=$(WEB_BUILD) tools/web/build.sh
+
+# The zip played in headless Chromium, screen by screen against the desktop's frames.
+test-web: web
+	cmake --build $(BUILD) -j $(JOBS) --target web_desktop_frames
+	BUILD=$(BUILD) WEB_BUILD=$(WEB_BUILD) NODE_PATH=$(WEB_BUILD)/node/node_modules \
+	  node --test tests/web/play.test.cjs
 
 clean:
 	rm -rf $(BUILD) build-* dist
