@@ -14,6 +14,9 @@
   const FAILURE_PREFIX = 'prowlgrid: ';
   const BUTTON_BITS = {0: 1, 2: 2}; // DOM button number to the game's bit
   const MODIFIER_KEYS = new Set(['Shift', 'Control', 'Alt', 'Meta', 'AltGraph', 'CapsLock']);
+  // Keys that would scroll the page under the game.
+  const SCROLL_KEYS = new Set([' ', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'PageUp',
+    'PageDown', 'Home', 'End']);
 
   const canvas = document.getElementById('screen');
   const status = document.getElementById('status');
@@ -105,8 +108,14 @@
       this.files.delete(id);
       this.buffers.delete(id);
     }
+    // Only a press or a key counts as the touch that allows sound.
     wake() {
-      if (this.audio || !this.available())
+      if (this.audio) {
+        if (this.audio.state === 'suspended')
+          this.audio.resume();
+        return;
+      }
+      if (!this.available())
         return;
       this.audio = new (window.AudioContext || window.webkitAudioContext)();
       for (const id of this.files.keys())
@@ -178,21 +187,20 @@
     status.hidden = false;
   }
 
-  const listen = (type, handler) => canvas.addEventListener(type, event => {
+  canvas.addEventListener('mousemove', event => input.point(event));
+  canvas.addEventListener('mousedown', event => {
     sound.wake();
-    handler(event);
-  });
-  listen('mousemove', event => input.point(event));
-  listen('mousedown', event => {
     canvas.focus();
     input.button(event, true);
   });
-  listen('mouseup', event => input.button(event, false));
-  listen('keydown', event => {
+  canvas.addEventListener('mouseup', event => input.button(event, false));
+  canvas.addEventListener('keydown', event => {
+    sound.wake();
     input.key(event, true);
-    event.preventDefault();
+    if (SCROLL_KEYS.has(event.key))
+      event.preventDefault();
   });
-  listen('keyup', event => input.key(event, false));
+  canvas.addEventListener('keyup', event => input.key(event, false));
   canvas.addEventListener('contextmenu', event => event.preventDefault());
   window.addEventListener('resize', fitCanvas);
 
