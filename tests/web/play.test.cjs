@@ -86,11 +86,8 @@ async function give(page, {what, x, y}) {
   if (what === 'key')
     return page.keyboard.press('Space');
   const box = await (await page.$('#screen')).boundingBox();
-  await page.mouse.move(box.x + (x + 0.5) * box.width / WIDTH, box.y + (y + 0.5) * box.height / HEIGHT);
-  if (what !== 'point') {
-    await page.mouse.down({button: what});
-    await page.mouse.up({button: what});
-  }
+  const at = [box.x + (x + 0.5) * box.width / WIDTH, box.y + (y + 0.5) * box.height / HEIGHT];
+  return what === 'point' ? page.mouse.move(...at) : page.mouse.click(...at, {button: what});
 }
 
 test('plays as the desktop build does, ends on Esc and starts again', async () => {
@@ -129,9 +126,8 @@ test('a failure shows its cause in place of the game', async t => {
   for (const [name, [prepare, cause]] of Object.entries(failures))
     await t.test(name, async () => {
       const page = await openPage(prepare);
-      await page.waitForSelector('#status.failure');
-      assert.ok((await page.$eval('#status', e => e.textContent)).includes(cause));
-      assert.equal(await page.$eval('#screen', e => e.hidden), true);
+      const status = await page.waitForSelector('#screen[hidden] ~ #status.failure');
+      assert.ok((await status.evaluate(e => e.textContent)).includes(cause));
       await page.close();
     });
 });
