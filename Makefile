@@ -9,13 +9,13 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = settings_file floor_loading squad_stats text_page draw_frame
+FUZZ_TARGETS = settings_file floor_loading squad_stats scanf_differential text_page draw_frame
 SOAK_PASSES ?= 1000000
 PLAYTEST_GAMES ?= 200
 # The browser version's build: Allegro, the game, the test driver.
 WEB_BUILD ?= build-web
 
-.PHONY: all deps build play try floor-pictures test test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak golden record-game \
+.PHONY: all deps build play try floor-pictures test test-without-gtest test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak golden record-game \
   playtest release-deps release test-release web-deps web test-web clean
 
 all: build
@@ -48,7 +48,8 @@ play: deps $(BUILD)/CMakeCache.txt
 # One floor on its own: `make try FLOOR=floor3` builds build/try/, whose
 # campaign starts at assets/floors/floor3.floor, and plays it there.
 TRY_DIR ?= $(BUILD)/try
-try: build
+try: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target prowlgrid-windowed game_data floortool
 	@test -n "$(FLOOR)" || { echo "usage: make try FLOOR=floor3 (a file of assets/floors/ without .floor)"; exit 2; }
 	rm -rf $(TRY_DIR)
 	cp -r $(BUILD)/game $(TRY_DIR)
@@ -66,7 +67,14 @@ test: deps $(BUILD)/CMakeCache.txt
 	  'cmake --build $(BUILD) -j $(JOBS) && cd $(BUILD) && ctest --output-on-failure -j $(JOBS)' \
 	  '$(MAKE) --no-print-directory test-asan' \
 	  '$(MAKE) --no-print-directory test-tsan' \
-	  '$(MAKE) --no-print-directory test-fuzz-smoke'
+	  '$(MAKE) --no-print-directory test-fuzz-smoke' \
+	  '$(MAKE) --no-print-directory test-without-gtest'
+
+# The game and its tools configure and build where GoogleTest is not installed.
+NO_GTEST_BUILD ?= build-no-gtest
+test-without-gtest: deps
+	cmake -S . -B $(NO_GTEST_BUILD) -DPROWLGRID_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON $(CMAKE_FLAGS)
+	cmake --build $(NO_GTEST_BUILD) -j $(JOBS)
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -90,9 +98,12 @@ fuzz: fuzz-build
 	    -P fuzz/run_fuzzer.cmake || exit 1; \
 	done
 
-# Timings and the ratios the engine and the frame are held to; not part of the tests.
+# Timings and the ratios the engine and the frame are held to, then the real
+# game's share of a processor core while it waits and while units walk; not
+# part of the tests.
 bench: build
 	$(BUILD)/bench/prowlgrid_bench
+	$(BUILD)/bench/processor_bench $(BUILD)
 
 # The monkey on the shipped campaign for SOAK_PASSES passes of the turn loop.
 soak: build

@@ -26,6 +26,7 @@
 #include "path/path_search.h"
 #include "world/floor_checks.h"
 #include "world/floor_loading.h"
+#include "world/cell_table.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 

@@ -18,6 +18,7 @@
 #include "path/sight_test.h"
 #include "scratch_directory.h"
 #include "world/floor_loading.h"
+#include "world/cell_table.h"
 #include "world/game_state.h"
 #include "world/mission_list.h"
 #include "world/settings.h"

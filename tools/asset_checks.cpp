@@ -126,7 +126,7 @@ void checkMapArea(const std::string& path, const std::vector<Line>& lines, const
             continue;
         const int64_t across = int64_t{SCREEN_WIDTH} - r.panelWidth;
         const int64_t down = int64_t{SCREEN_HEIGHT} - r.bandHeight;
-        const size_t record = across / f.width < 1 ? 1 : 0;
+        const size_t record = tileSpan(SCREEN_WIDTH, r.panelWidth, f.width) < 1 ? 1 : 0;
         problems.push_back(at(path, lines[record].number) + "bandHeight " + text(r.bandHeight) +
                            " and panelWidth " + text(r.panelWidth) + " leave " + wide(across) +
                            " x " + wide(down) + " pixels for the map, under one pixel a tile for " +

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::string text(int32_t n) {
+std::string text(int64_t n) {
     return std::to_string(n);
 }
 
@@ -23,8 +23,8 @@ int32_t curtainsOf(const MapGrid& grid) {
 // Rules that look at one floor alone.
 std::string checkOne(const NamedFloor& f, const SettingsRecords& settings) {
     const MapGrid& grid = f.floor.grid;
-    const int32_t across = (SCREEN_WIDTH - settings.panelWidth) / grid.width;
-    const int32_t down = (SCREEN_HEIGHT - settings.bandHeight) / grid.height;
+    const int64_t across = tileSpan(SCREEN_WIDTH, settings.panelWidth, grid.width);
+    const int64_t down = tileSpan(SCREEN_HEIGHT, settings.bandHeight, grid.height);
     if (across < TILE_PIXELS_MIN || down < TILE_PIXELS_MIN)
         return f.file + " is " + text(grid.width) + " wide: with panelWidth " +
                text(settings.panelWidth) + " and bandHeight " + text(settings.bandHeight) +

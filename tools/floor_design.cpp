@@ -7,6 +7,7 @@
 #include "start_cells.h"
 #include "world/floor_checks.h"
 #include "world/floor_loading.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 
 namespace {
@@ -96,10 +97,8 @@ std::string checkFloorDesign(const FloorPlan& plan, const MapGrid& grid) {
         return why;
 
     std::vector<CellPos> exits;
-    for (int32_t y = 0; y < grid.height; ++y)
-        for (int32_t x = 0; x < grid.width; ++x)
-            if (codeAt(grid, {x, y}) == CELL_EXIT)
-                exits.push_back({x, y});
+    for (int32_t i : exitIndices(grid.cells))
+        exits.push_back({i % grid.width, i / grid.width});
     if (exits.empty())
         return "has no exit";
     if (exits.size() > 1)

@@ -63,7 +63,7 @@ bool drawFirstFrame(std::string& why) {
         why = floorLoadError().empty() ? "the run directory lists no floor" : floorLoadError();
         return false;
     }
-    drawFrame(POINTER_X, POINTER_Y);
+    paintFrame(POINTER_X, POINTER_Y);
     return true;
 }
 } // namespace

@@ -125,7 +125,8 @@ bool loadCampaign(const fs::path& list, const SettingsRecords& settings, const O
     if (!judgeSquadSizes(list.filename().string(), plans))
         return false;
     why = options.mod ? "" : checkCampaignDesign(named, settings);
-    return why.empty() || complain(why, " (a mod may lift the campaign's rules: floortool --mod)");
+    return why.empty() || complain(why, " (a mod may lift the campaign's rules: floortool --mod, or for the "
+                                       "build cmake -S . -B build -DPROWLGRID_MOD=ON)");
 }
 
 bool reportChecked(const fs::path& list, size_t count, const Options& options) {

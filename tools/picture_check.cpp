@@ -43,11 +43,11 @@ void checkPictures(const fs::path& sourceDir, const fs::path& gameDir, Problems&
     std::string sources[PICTURE_COUNT];
     bool all = true;
     for (int i = 0; i < PICTURE_COUNT; ++i) {
-        const fs::path picture = underGameDir(gameDir, picturePaths[i]);
+        const fs::path picture = underGameDir(gameDir, picturePath(PICTURE_TABLE[i]));
         sources[i] = sourceOf(sourceDir, picture);
         BITMAP* loaded = load_bitmap(picture.string().c_str(), nullptr);
         if (!loaded) {
-            const std::string made = picturePaths[i];
+            const std::string made = picturePath(PICTURE_TABLE[i]);
             problems.push_back(
                 fs::exists(sources[i])
                     ? sources[i] + ": makes no picture " + made + " the game can load"
@@ -64,6 +64,6 @@ void checkPictures(const fs::path& sourceDir, const fs::path& gameDir, Problems&
     if (why.empty())
         return;
     for (int i = 0; i < PICTURE_COUNT; ++i)
-        if (why.rfind(picturePaths[i], 0) == 0)
+        if (why.rfind(picturePath(PICTURE_TABLE[i]), 0) == 0)
             problems.push_back(sources[i] + ": " + why);
 }

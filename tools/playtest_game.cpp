@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "combat/shot.h"
+#include "draw/cell_geometry.h"
 #include "draw/frame.h"
 #include "draw/pictures.h"
 #include "shell/platform.h"
@@ -17,6 +18,7 @@
 #include "shell/timer_tick.h"
 #include "shell/turn_loop.h"
 #include "world/floor_loading.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 #include "world/random.h"
 #include "world/settings.h"
@@ -25,11 +27,6 @@ namespace {
 constexpr const char* SETTINGS_PATH = "init.txt";
 constexpr const char* MISSION_LIST = "Data/Missions/Mission.dat";
 constexpr int32_t COLOUR_DEPTH = 16;
-// Big enough for every part of a picture the game takes.
-constexpr int32_t PICTURE_SIDE = 64;
-// Frames are composed into a one-pixel buffer: everything else is clipped
-// away, which is what makes hundreds of games a minute possible.
-constexpr int32_t BUFFER_SIDE = 1;
 // A pass waits for a move's steps or the transition's 101 ticks at most.
 constexpr int64_t IDLES_WITHOUT_PASS_MAX = 100000;
 // A floor with the bot pressing on and no round ending is stuck, not slow.
@@ -144,8 +141,6 @@ class Bot {
         return alive;
     }
 
-    static bool floorOver() { return enemiesLeft < 1 || squadOnFloor < 1; }
-
     // Only the squad's shots hurt enemies, and one press makes one shot.
     void observe() {
         if (!recordOpen)
@@ -176,8 +171,7 @@ class Bot {
     }
 
     void decide() {
-        const bool mayCommand = recordOpen && !stopping && shotTimer <= 0 &&
-                                turnState == TURN_AWAIT_PLAYER && !floorOver();
+        const bool mayCommand = recordOpen && !stopping && playerMayCommand() && !floorOver();
         // A press counts only after the loop has seen the buttons up in a pass
         // that takes commands; passes during the enemies' turns do not look.
         if (!mayCommand || buttons != 0 || !releaseSeen) {
@@ -192,8 +186,8 @@ class Bot {
         lastCommand = now;
         if (traceCommands)
             trace(command);
-        x = panelWidth + command.cell.x * tileWidth() + tileWidth() / 2;
-        y = command.cell.y * tileHeight() + tileHeight() / 2;
+        x = static_cast<int32_t>(cellCentreX(command.cell.x));
+        y = static_cast<int32_t>(cellCentreY(command.cell.y));
         buttons = command.kind == CommandKind::END_TURN ? BUTTON_RIGHT : BUTTON_LEFT;
     }
 };
@@ -240,25 +234,6 @@ void shotSound(int32_t) {
         bot->shotFired();
 }
 
-BITMAP* blank(int32_t side) {
-    BITMAP* b = create_bitmap(side, side);
-    if (b)
-        clear_bitmap(b);
-    return b;
-}
-
-bool createPictures() {
-    BITMAP** const pictures[] = {&wallBmp,   &wall2Bmp,  &playerBmp, &player2Bmp, &targetBmp,
-                                 &motionBmp, &nowalkBmp, &waitBmp,   &medkitBmp,  &mainBmp,
-                                 &instructBmp, &doorBmp, &diamondBmp};
-    for (BITMAP** p : pictures)
-        if (!(*p = blank(PICTURE_SIDE)))
-            return false;
-    backBuffer = blank(BUFFER_SIDE);
-    mapBackground = blank(BUFFER_SIDE);
-    return backBuffer && mapBackground;
-}
-
 // The state start-up leaves before the first floor, as a new process has it.
 void resetGame(int32_t firstFloor) {
     setRandomState(startState);
@@ -275,11 +250,10 @@ bool preparePlaytest(std::string& why) {
             why = "the library would not start";
             return false;
         }
+        // The settings' highlight colour is made in the game's colour depth. No
+        // backBuffer: the frames paint nothing, which is what makes hundreds of
+        // games a minute possible.
         set_color_depth(COLOUR_DEPTH);
-        if (!createPictures()) {
-            why = "no memory for the pictures";
-            return false;
-        }
         started = true;
     }
     if (std::FILE* list = std::fopen(MISSION_LIST, "r"))

@@ -6,6 +6,8 @@
 #include "combat/shot.h"
 #include "path/path_search.h"
 #include "path/sight_test.h"
+#include "world/cell_table.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 
 namespace {
@@ -19,8 +21,7 @@ const Cell NEIGHBOURS[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
 bool open(int32_t x, int32_t y) {
     if (!insideMap(x, y))
         return false;
-    const int32_t code = mapCells[cellIndex(x, y)];
-    return code != CELL_WALL && code != CELL_WALL2;
+    return cellKind(mapCells[cellIndex(x, y)]).squad == SquadPassage::ALWAYS;
 }
 
 // A press there moves: no unit holds it, or it is the exit.
@@ -30,10 +31,8 @@ bool freeToWalk(Cell c) {
 }
 
 Cell exitCell() {
-    for (int32_t i = 0; i < mapWidth * mapHeight; ++i)
-        if (mapCells[i] == CELL_EXIT)
-            return Cell{i % mapWidth, i / mapWidth};
-    return Cell{0, 0};
+    const int32_t exit = std::max(exitIndex(mapCells), 0);
+    return Cell{exit % mapWidth, exit / mapWidth};
 }
 
 // A unit on cover stands where the field does not go: count it from the

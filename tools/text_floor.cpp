@@ -5,6 +5,7 @@
 
 #include "start_cells.h"
 #include "text_rows.h"
+#include "world/cell_table.h"
 #include "world/floor_checks.h"
 #include "world/game_state.h"
 #include "world/text_tokens.h"
@@ -12,24 +13,21 @@
 namespace {
 
 bool cellCode(char c, int32_t& code) {
-    switch (c) {
-    case TEXT_FLOOR:
-    case TEXT_SQUAD_MARK:
-    case TEXT_ENEMY_MARK:
+    if (c == TEXT_SQUAD_MARK || c == TEXT_ENEMY_MARK) {
         code = CELL_FLOOR;
         return true;
-    case TEXT_COVER:
-        code = CELL_WALL2;
-        return true;
-    case TEXT_WALL:
-        code = CELL_WALL;
-        return true;
-    case TEXT_EXIT:
-        code = CELL_EXIT;
-        return true;
-    default:
-        return false;
     }
+    code = cellCodeOf(c);
+    return code >= 0 && CELL_TABLE[code].inFloorFiles;
+}
+
+// ". c # E S X": what a map row may hold.
+std::string cellCharacters() {
+    std::string list;
+    for (const CellKind& kind : CELL_TABLE)
+        if (kind.inFloorFiles)
+            list += std::string(1, kind.mapChar) + " ";
+    return list + TEXT_SQUAD_MARK + " " + TEXT_ENEMY_MARK;
 }
 
 std::string cellText(const CellPos& c) {
@@ -62,16 +60,7 @@ std::string enemyStarts(const FloorPlan& plan, const std::vector<CellPos>& cells
 }
 
 char cellChar(const TextFloor& floor, const CellPos& c) {
-    switch (floor.grid.cells[static_cast<size_t>(c.y) * floor.grid.width + c.x]) {
-    case CELL_WALL2:
-        return TEXT_COVER;
-    case CELL_WALL:
-        return TEXT_WALL;
-    case CELL_EXIT:
-        return TEXT_EXIT;
-    default:
-        return TEXT_FLOOR;
-    }
+    return cellKind(floor.grid.cells[static_cast<size_t>(c.y) * floor.grid.width + c.x]).mapChar;
 }
 
 // The first cell of one list that the other lacks, described.
@@ -120,7 +109,7 @@ bool parseTextFloor(const std::string& text, TextFloor& floor, std::string& why)
                 if (!cellCode(c, code))
                     return failAtLine(why, lineNo,
                                       std::string("unknown cell character '") + c +
-                                          "' (cells are . c # E S X)");
+                                          "' (cells are " + cellCharacters() + ")");
             }
             continue;
         }

@@ -12,7 +12,8 @@
 // Above the map '#' starts a comment; in the map it is a wall, so map rows
 // carry none. Blanks and tabs at the end of any line are ignored.
 //
-// Cells: '.' floor, 'c' cover (CELL_WALL2), '#' wall, 'E' the exit. 'S' and
+// Cells, as the cell table writes them: '.' floor, 'c' cover, '#' wall, 'E'
+// the exit. 'S' and
 // 'X' are floor cells that show where the squad and the enemies start. The
 // game places the units by the counts alone, so every start cell must carry
 // its mark and no other cell may: the map then shows what the game will do.
@@ -40,10 +41,8 @@ struct TextFloor {
     int32_t mapFirstLine = 0;        // the file's line of map row 0
 };
 
-constexpr char TEXT_FLOOR = '.';
-constexpr char TEXT_COVER = 'c';
-constexpr char TEXT_WALL = '#';
-constexpr char TEXT_EXIT = 'E';
+// The cells are written as the cell table writes them; these two marks are
+// floor cells.
 constexpr char TEXT_SQUAD_MARK = 'S';
 constexpr char TEXT_ENEMY_MARK = 'X';
 

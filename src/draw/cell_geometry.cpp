@@ -9,6 +9,12 @@ int64_t cellLeft(int32_t x) {
 int64_t cellTop(int32_t y) {
     return y * exactTileHeight();
 }
+int64_t cellCentreX(int32_t x) {
+    return cellLeft(x) + exactTileWidth() / 2;
+}
+int64_t cellCentreY(int32_t y) {
+    return cellTop(y) + exactTileHeight() / 2;
+}
 
 namespace {
 bool insideMapArea(int32_t pointerX, int32_t pointerY) {

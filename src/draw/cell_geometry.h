@@ -9,6 +9,9 @@
 
 int64_t cellLeft(int32_t x);
 int64_t cellTop(int32_t y);
+// The pixel in the middle of a cell: where a press on the cell is aimed.
+int64_t cellCentreX(int32_t x);
+int64_t cellCentreY(int32_t y);
 
 // The cell under the pointer.
 struct HoveredCell {

@@ -75,8 +75,14 @@ void drawMedkits() {
 } // namespace
 
 void drawFrame(int32_t mouseX, int32_t mouseY) {
-    clear_bitmap(backBuffer);
     stepTurnLogic(pathSearch);
+    paintFrame(mouseX, mouseY);
+}
+
+void paintFrame(int32_t mouseX, int32_t mouseY) {
+    if (!backBuffer)
+        return;
+    clear_bitmap(backBuffer);
     blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
     drawUnits();
     const ScreenPoint live = pointerReader ? pointerReader() : ScreenPoint{mouseX, mouseY};

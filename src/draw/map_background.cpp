@@ -4,50 +4,56 @@
 
 #include "draw/cell_geometry.h"
 #include "draw/colours.h"
+#include "draw/picture_table.h"
 #include "draw/pictures.h"
 #include "draw/sprite.h"
 #include "draw/wide_pixels.h"
+#include "world/cell_table.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
 namespace {
-// Only the top-left corner of these pictures is shown, whatever their file size.
-constexpr int32_t WALL_SOURCE_SIZE = 16;
-constexpr int32_t DOOR_SOURCE_SIZE = 64;
-
 struct TilePicture {
     BITMAP* picture;
     int32_t sourceSize; // square, from the picture's top-left corner
 };
 
-TilePicture exitPicture() {
-    if (floorNumber < floorCount)
-        return TilePicture{doorBmp, DOOR_SOURCE_SIZE};
-    // The goal on the last floor; its width serves as its height too.
-    return TilePicture{diamondBmp, diamondBmp->w};
+// A picture read whole is shown as a square of its width.
+TilePicture tileOf(const PictureRow& row) {
+    BITMAP* picture = *row.global;
+    switch (row.need) {
+    case PictureNeed::WALL_CORNER:
+        return TilePicture{picture, WALL_CORNER_SIDE};
+    case PictureNeed::DOOR_CORNER:
+        return TilePicture{picture, DOOR_CORNER_SIDE};
+    default:
+        return TilePicture{picture, picture ? picture->w : 0};
+    }
 }
 
-// Floor and medkit cells stay black: medkits are drawn per frame while they lie there.
+// Cells without a picture stay black: medkits are drawn per frame while they
+// lie there. The last floor's exit is the goal.
 TilePicture pictureFor(int32_t code) {
-    switch (code) {
-    case CELL_WALL2:
-        return TilePicture{wall2Bmp, WALL_SOURCE_SIZE};
-    case CELL_WALL:
-        return TilePicture{wallBmp, WALL_SOURCE_SIZE};
-    case CELL_EXIT:
-        return exitPicture();
-    }
-    return TilePicture{nullptr, 0};
+    const char* file = code == CELL_EXIT && floorNumber >= floorCount
+                           ? "diamond.bmp"
+                           : cellKind(code).picture;
+    const PictureRow* row = file ? pictureRowOf(file) : nullptr;
+    return row ? tileOf(*row) : TilePicture{nullptr, 0};
 }
 } // namespace
 
 void drawMapBackground() {
+    TilePicture tiles[CELL_CODE_MAX + 1];
+    for (int32_t code = 0; code <= CELL_CODE_MAX; ++code)
+        tiles[code] = pictureFor(code);
     clear_to_color(mapBackground, pixelOf(BLACK));
     Rect source{0, 0, 0, 0};
     Rect destination{};
     for (int32_t x = 0; x < mapWidth; ++x) {
         for (int32_t y = 0; y < mapHeight; ++y) {
-            const TilePicture tile = pictureFor(mapCells[cellIndex(x, y)]);
+            const int32_t code = mapCells[cellIndex(x, y)];
+            const TilePicture tile = code >= 0 && code <= CELL_CODE_MAX ? tiles[code]
+                                                                        : TilePicture{nullptr, 0};
             // One pixel in from the cell origin, so the panel border and row 0 stay clear.
             if (!tile.picture || !exactRect(cellLeft(x) + 1, cellTop(y) + 1, exactTileWidth(),
                                             exactTileHeight(), destination))

@@ -127,14 +127,17 @@ void drawBelowRoster(int64_t top) {
     drawNoticeLine(onCanvas(top + NOTICE_OFFSET));
 }
 
-// The share of the tile is truncated toward zero as a whole number of pixels, and
-// held to the canvas while still floating, so no health overflows the conversion.
+// The whole sum, tile edge and share, is truncated toward zero: in a tile of
+// 2 pixels or less the share is negative, and the bar ends a pixel further
+// left than a truncated share would put it. Held to the canvas while still
+// floating, so no health overflows the conversion.
 int32_t barRight(int64_t left, int64_t width, float share) {
-    const double reach = std::trunc(static_cast<double>(width - 3) * static_cast<double>(share));
-    const double right = static_cast<double>(left) + reach;
+    const double right =
+        static_cast<double>(left) + static_cast<double>(width - 3) * static_cast<double>(share);
     if (!(right > -CANVAS_REACH)) // a share that is no number too
         return onCanvas(-CANVAS_REACH);
-    return onCanvas(static_cast<int64_t>(std::min(right, static_cast<double>(CANVAS_REACH))));
+    return onCanvas(
+        static_cast<int64_t>(std::trunc(std::min(right, static_cast<double>(CANVAS_REACH)))));
 }
 
 // Drawn inside the bottom of the enemy's own tile.

@@ -10,6 +10,8 @@ constexpr int32_t NOTICE_Y = 240;
 } // namespace
 
 void drawTransitionScreen(BITMAP* canvas) {
+    if (!canvas)
+        return;
     clear_bitmap(canvas);
     textprintf_centre(canvas, font, NOTICE_X, NOTICE_Y, pixelOf(WHITE), "Entering Next Floor ...");
 }

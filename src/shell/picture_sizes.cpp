@@ -1,15 +1,8 @@
 #include "shell/picture_sizes.h"
 
 namespace {
-enum PictureIndex {
-    TILES, WALL, WALL2, PLAYER, PLAYER2, TARGET, MOTION,
-    NOWALK, WAIT, MEDKIT, MAIN, INSTRUCT, DOOR, DIAMOND,
-};
-static_assert(DIAMOND + 1 == PICTURE_COUNT, "one index per picture");
-
-// Only the top-left corner of these is read, whatever the file's size.
-constexpr PictureSize WALL_SOURCE{16, 16};
-constexpr PictureSize DOOR_SOURCE{64, 64};
+constexpr PictureSize WALL_SOURCE{WALL_CORNER_SIDE, WALL_CORNER_SIDE};
+constexpr PictureSize DOOR_SOURCE{DOOR_CORNER_SIDE, DOOR_CORNER_SIDE};
 // Every picture is read whole somewhere, so none may be empty.
 constexpr PictureSize ANY_PICTURE{1, 1};
 
@@ -18,21 +11,26 @@ PictureSize larger(PictureSize a, PictureSize b) {
                        a.height > b.height ? a.height : b.height};
 }
 
+PictureSize sizeOf(const char* file, const PictureSize sizes[PICTURE_COUNT]) {
+    const PictureRow* row = pictureRowOf(file);
+    return row ? sizes[row - PICTURE_TABLE] : ANY_PICTURE;
+}
+
 // What the drawing reads from picture i, given the sizes of the others.
 PictureSize needed(int i, const PictureSize sizes[PICTURE_COUNT]) {
-    switch (i) {
-    case WALL:
-    case WALL2:
+    switch (PICTURE_TABLE[i].need) {
+    case PictureNeed::WALL_CORNER:
         return WALL_SOURCE;
-    case DOOR:
+    case PictureNeed::DOOR_CORNER:
         return DOOR_SOURCE;
-    case DIAMOND: // the goal is read as a square of its width
-        return PictureSize{sizes[DIAMOND].width, sizes[DIAMOND].width};
-    case PLAYER2: // enemies are read at the squad sprite's size
-        return sizes[PLAYER];
-    case TARGET: // pointers are read at the no-walk pointer's size
-    case WAIT:
-        return sizes[NOWALK];
+    case PictureNeed::SQUARE_OF_WIDTH:
+        return PictureSize{sizes[i].width, sizes[i].width};
+    case PictureNeed::SQUAD_SPRITE:
+        return sizeOf("player.bmp", sizes);
+    case PictureNeed::NO_WALK_POINTER:
+        return sizeOf("nowalk.bmp", sizes);
+    case PictureNeed::WHOLE:
+        break;
     }
     return ANY_PICTURE;
 }
@@ -42,19 +40,11 @@ std::string sizeText(PictureSize size) {
 }
 } // namespace
 
-const char* const picturePaths[PICTURE_COUNT] = {
-    ".//Data//Images//tiles.bmp",  ".//Data//Images//wall.bmp",     ".//Data//Images//wall2.bmp",
-    ".//Data//Images//player.bmp", ".//Data//Images//player2.bmp",  ".//Data//Images//target.bmp",
-    ".//Data//Images//motion.bmp", ".//Data//Images//nowalk.bmp",   ".//Data//Images//wait.bmp",
-    ".//Data//Images//medkit.bmp", ".//Data//Images//main.bmp",     ".//Data//Images//Instruct.bmp",
-    ".//Data//Images//door.bmp",   ".//Data//Images//diamond.bmp",
-};
-
 std::string pictureSizeProblem(const PictureSize sizes[PICTURE_COUNT]) {
     for (int i = 0; i < PICTURE_COUNT; ++i) {
         const PictureSize need = larger(needed(i, sizes), ANY_PICTURE);
         if (sizes[i].width < need.width || sizes[i].height < need.height)
-            return std::string(picturePaths[i]) + " is " + sizeText(sizes[i]) +
+            return picturePath(PICTURE_TABLE[i]) + " is " + sizeText(sizes[i]) +
                    " pixels; the game needs it at least " + sizeText(need);
     }
     return "";

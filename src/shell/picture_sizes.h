@@ -6,11 +6,7 @@
 #include <cstdint>
 #include <string>
 
-constexpr int PICTURE_COUNT = 14;
-
-// The fourteen pictures in the order start-up loads them, each as start-up
-// names it (".//Data//Images//tiles.bmp", ...).
-extern const char* const picturePaths[PICTURE_COUNT];
+#include "draw/picture_table.h"
 
 struct PictureSize {
     int32_t width;
@@ -18,5 +14,6 @@ struct PictureSize {
 };
 
 // "" when every picture is at least the size the game takes from it; otherwise
-// one line naming the first picture that is not, its size and the size it needs.
+// one line naming the first picture that is not, its size and the size it
+// needs. sizes follows the picture table's order.
 std::string pictureSizeProblem(const PictureSize sizes[PICTURE_COUNT]);

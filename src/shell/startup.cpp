@@ -23,18 +23,6 @@ constexpr const char* WINDOW_TITLE = "Vellmora";
 constexpr const char* SETTINGS_PATH = "init.txt";
 constexpr const char* SHOT_SOUND_PATH = ".//Data//Sounds//snd_rifle.wav";
 
-// Where each picture goes, in the order start-up loads them.
-BITMAP** const PICTURE_SLOTS[PICTURE_COUNT] = {
-    &mapBackground, &wallBmp,  &wall2Bmp,  &playerBmp, &player2Bmp,  &targetBmp, &motionBmp,
-    &nowalkBmp,     &waitBmp,  &medkitBmp, &mainBmp,   &instructBmp, &doorBmp,   &diamondBmp,
-};
-
-BITMAP** const RELEASE_ORDER[] = {
-    &mapBackground, &playerBmp,  &player2Bmp,  &targetBmp, &motionBmp,
-    &nowalkBmp,     &backBuffer, &wallBmp,     &wall2Bmp,  &waitBmp,
-    &medkitBmp,     &mainBmp,    &instructBmp, &doorBmp,   &diamondBmp,
-};
-
 const std::string SCREEN_SIZE =
     "the " + std::to_string(SCREEN_WIDTH) + " x " + std::to_string(SCREEN_HEIGHT);
 
@@ -59,8 +47,9 @@ void stopTicks() {
 }
 
 void releasePictures() {
-    for (BITMAP** slot : RELEASE_ORDER)
-        releasePicture(*slot);
+    for (const PictureRow& row : PICTURE_TABLE)
+        releasePicture(*row.global);
+    releasePicture(backBuffer);
 }
 
 void releaseSamples() {
@@ -103,10 +92,10 @@ bool openScreen(const DisplayOptions& options) {
 
 bool loadPictures() {
     // The first that fails ends start-up.
-    for (int i = 0; i < PICTURE_COUNT; ++i) {
-        *PICTURE_SLOTS[i] = platform.loadPicture(picturePaths[i]);
-        if (!*PICTURE_SLOTS[i]) {
-            reportFailure(missingDataFile(picturePaths[i]));
+    for (const PictureRow& row : PICTURE_TABLE) {
+        *row.global = platform.loadPicture(picturePath(row).c_str());
+        if (!*row.global) {
+            reportFailure(missingDataFile(picturePath(row)));
             return false;
         }
     }
@@ -115,8 +104,10 @@ bool loadPictures() {
 
 bool picturesBigEnough() {
     PictureSize sizes[PICTURE_COUNT];
-    for (int i = 0; i < PICTURE_COUNT; ++i)
-        sizes[i] = PictureSize{pictureWidth(*PICTURE_SLOTS[i]), pictureHeight(*PICTURE_SLOTS[i])};
+    for (int i = 0; i < PICTURE_COUNT; ++i) {
+        const BITMAP* picture = *PICTURE_TABLE[i].global;
+        sizes[i] = PictureSize{pictureWidth(picture), pictureHeight(picture)};
+    }
     const std::string problem = pictureSizeProblem(sizes);
     return problem.empty() || failed(problem);
 }

@@ -6,14 +6,11 @@
 #include "shell/player_commands.h"
 #include "shell/stop_request.h"
 #include "shell/turn_lock.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 
 namespace {
 TurnLoopEnd loopEnd = TurnLoopEnd::ESCAPED;
-
-bool floorOver() {
-    return enemiesLeft < 1 || squadOnFloor < 1;
-}
 
 // The dead are carried over to the next floor as dead: with nobody left the
 // floors would pass by one after the other and end on the endgame page. A
@@ -23,10 +20,6 @@ bool squadWipedOut() {
         if (units[i].health > 0)
             return false;
     return squadSize > 0;
-}
-
-bool playerMayCommand() {
-    return shotTimer <= 0 && turnState == TURN_AWAIT_PLAYER;
 }
 
 TurnLoopEnd playPasses() {

@@ -1,5 +1,6 @@
 #include "world/floor_checks.h"
 
+#include "world/cell_table.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 #include "world/unit_generation.h"
@@ -100,9 +101,8 @@ std::string cellPosition(int32_t column, int32_t row) {
 bool tilesUnderOnePixel(int32_t width, int32_t height, int32_t panel, int32_t band) {
     if (width <= 0 || height <= 0)
         return false;
-    const int64_t across = (int64_t{SCREEN_WIDTH} - panel) / width;
-    const int64_t down = (int64_t{SCREEN_HEIGHT} - band) / height;
-    return across < 1 || down < 1 || width > MAP_SIDE_MAX;
+    return tileSpan(SCREEN_WIDTH, panel, width) < 1 || tileSpan(SCREEN_HEIGHT, band, height) < 1 ||
+           width > MAP_SIDE_MAX;
 }
 
 std::string checkMap(const MapGrid& grid, int32_t panel, int32_t band) {

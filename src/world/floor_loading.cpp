@@ -24,26 +24,29 @@ bool refuse(int32_t n, const std::string& file, const std::string& why) {
     return false;
 }
 
-struct Health {
-    int32_t health;
-    int32_t maxHealth;
-};
-
-// Only the previous floor's squad carries over: a slot that was an enemy
-// there keeps the fresh health of a new recruit.
-std::vector<Health> takeSquadHealth(int32_t newSquadSize) {
-    const int32_t carried = std::min({newSquadSize, squadSize, static_cast<int32_t>(units.size())});
-    std::vector<Health> kept;
-    for (int32_t s = 0; s < carried; ++s)
-        kept.push_back(Health{units[s].health, units[s].maxHealth});
-    return kept;
+// Taken as a floor is left. A floor without a squad leaves what the last
+// squad had, and floor 1 starts afresh.
+void carrySquadHealth(int32_t n) {
+    if (n == 1) {
+        carriedHealth.clear();
+        return;
+    }
+    if (squadSize <= 0)
+        return;
+    const int32_t squad = std::min(squadSize, static_cast<int32_t>(units.size()));
+    carriedHealth.clear();
+    for (int32_t s = 0; s < squad; ++s)
+        carriedHealth.push_back(SquadHealth{units[s].health, units[s].maxHealth});
 }
 
-void giveSquadHealth(const std::vector<Health>& kept) {
-    for (size_t s = 0; s < kept.size(); ++s) {
-        units[s].health = kept[s].health;
-        units[s].maxHealth = kept[s].maxHealth;
-        if (kept[s].health <= 0)
+// Only the last squad carries over: a slot beyond it keeps the fresh health
+// of a new recruit.
+void giveSquadHealth() {
+    const int32_t carried = std::min(squadSize, static_cast<int32_t>(carriedHealth.size()));
+    for (int32_t s = 0; s < carried; ++s) {
+        units[s].health = carriedHealth[s].health;
+        units[s].maxHealth = carriedHealth[s].maxHealth;
+        if (carriedHealth[s].health <= 0)
             --squadOnFloor;
     }
 }
@@ -93,12 +96,11 @@ void scatterMedkits() {
 
 // After loadMap: the health to carry over lies in the units, not the map.
 void installFloor(int32_t n, const FloorPlan& plan, int32_t listedFloors) {
-    const std::vector<Health> kept =
-        n > 1 ? takeSquadHealth(playedSquadSize(plan)) : std::vector<Health>();
+    carrySquadHealth(n);
     installCounts(plan, listedFloors);
     createUnits();
     squadOnFloor = squadSize;
-    giveSquadHealth(kept);
+    giveSquadHealth();
     sortTurnOrder(units.data());
     turnSlot = 0;
     // The last shot's unit belongs to the floor that is gone.

@@ -27,10 +27,13 @@ int32_t shotDamage = 0;
 std::vector<Medkit> medkits;
 int32_t medkitCount = 0;
 
+std::vector<SquadHealth> carriedHealth;
+
 void releaseFloorArrays() {
     std::vector<int32_t>().swap(mapCells);
     std::vector<int32_t>().swap(occupancy);
     std::vector<Unit>().swap(units);
     std::vector<int32_t>().swap(turnOrder);
     std::vector<Medkit>().swap(medkits);
+    std::vector<SquadHealth>().swap(carriedHealth);
 }

@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <vector>
 
-// Cell codes, as stored in map files and in mapCells.
+// The cell codes the rules name, as stored in map files and in mapCells;
+// every code's properties are in world/cell_table.h.
 constexpr int32_t CELL_FLOOR = 0;
 constexpr int32_t CELL_WALL2 = 1; // cover: only an unseen soldier may pass
 constexpr int32_t CELL_WALL = 2;
 constexpr int32_t CELL_EXIT = 3;
 constexpr int32_t CELL_MEDKIT = 4;
-constexpr int32_t CELL_CODE_MAX = CELL_MEDKIT;
 
 // Results of a turn step (turnState).
 constexpr int32_t TURN_AWAIT_PLAYER = -2;
@@ -100,6 +100,14 @@ extern int32_t shotDamage;
 extern std::vector<Medkit> medkits;
 extern int32_t medkitCount;
 
+struct SquadHealth {
+    int32_t health;
+    int32_t maxHealth;
+};
+// The squad health the next floor carries over: that of the last floor that
+// had a squad, so a floor listed without one brings nobody back.
+extern std::vector<SquadHealth> carriedHealth;
+
 inline int32_t cellIndex(int32_t x, int32_t y) { return y * mapWidth + x; }
 inline bool insideMap(int32_t x, int32_t y) {
     return x >= 0 && y >= 0 && x < mapWidth && y < mapHeight;
@@ -107,5 +115,5 @@ inline bool insideMap(int32_t x, int32_t y) {
 inline Unit& currentUnit() { return units[turnOrder[turnSlot]]; }
 inline int32_t currentUnitIndex() { return turnOrder[turnSlot]; }
 
-// Releases the five per-floor arrays.
+// Releases the five per-floor arrays and the carried squad health.
 void releaseFloorArrays();

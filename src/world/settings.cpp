@@ -13,17 +13,17 @@ int32_t highlightColor = 0;
 int32_t shotShowTicks = 0;
 
 namespace {
-// init.txt may hold any 32-bit number for the panel and the band.
-int64_t tileSize(int32_t screen, int32_t taken, int32_t cells) {
-    return cells > 0 ? (int64_t{screen} - taken) / cells : 0;
-}
-
 int32_t held(int64_t size) {
     return static_cast<int32_t>(std::clamp<int64_t>(size, INT32_MIN, INT32_MAX));
 }
 } // namespace
 
-int64_t exactTileWidth() { return tileSize(SCREEN_WIDTH, panelWidth, mapWidth); }
-int64_t exactTileHeight() { return tileSize(SCREEN_HEIGHT, bandHeight, mapHeight); }
+// init.txt may hold any 32-bit number for the panel and the band.
+int64_t tileSpan(int32_t screenSide, int32_t taken, int32_t cells) {
+    return cells > 0 ? (int64_t{screenSide} - taken) / cells : 0;
+}
+
+int64_t exactTileWidth() { return tileSpan(SCREEN_WIDTH, panelWidth, mapWidth); }
+int64_t exactTileHeight() { return tileSpan(SCREEN_HEIGHT, bandHeight, mapHeight); }
 int32_t tileWidth() { return held(exactTileWidth()); }
 int32_t tileHeight() { return held(exactTileHeight()); }

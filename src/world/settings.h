@@ -15,6 +15,11 @@ extern int32_t shotShowTicks;   // ticks a shot's damage stays shown (the game p
 constexpr int32_t SCREEN_WIDTH = 640;
 constexpr int32_t SCREEN_HEIGHT = 480;
 
+// The size of a tile along one side of the screen: what the panel or band
+// leaves of the side, shared among the cells (truncating; 0 without cells).
+// In 64 bits, exact for every setting a file may hold.
+int64_t tileSpan(int32_t screenSide, int32_t taken, int32_t cells);
+
 // Tile geometry of the current floor; truncating divisions. A size beyond 32
 // bits (a panel or band of nearly -2^31 pixels) is held at the largest one.
 int32_t tileWidth();

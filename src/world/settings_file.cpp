@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 
 #include "world/settings.h"
 #include "world/text_tokens.h"
@@ -29,26 +28,18 @@ constexpr RecordShape RECORD_SHAPES[SETTINGS_RECORD_COUNT] = {
 constexpr int32_t COLOUR_RECORDS_NEEDED = 6;
 constexpr int32_t COMPONENT_MAX = 255;
 
-enum class RecordRead { WHOLE, LAST, BAD };
-
-// Labels are skipped whole, however long. A number cut short ("7x") is taken
-// and ends the reading, as "%i" leaves the rest where no later read gets past.
-RecordRead readRecord(std::FILE* in, const RecordShape& shape, SettingsRecords& into) {
+// Labels are skipped whole, however long. Numbers are read as "%i" reads
+// them, so what follows a number in its word is the next record's label.
+bool readRecord(std::FILE* in, const RecordShape& shape, SettingsRecords& into) {
     int32_t numbers[NUMBERS_MAX] = {};
     if (!skipWord(in))
-        return RecordRead::BAD;
-    RecordRead result = RecordRead::WHOLE;
-    for (int32_t i = 0; i < shape.count && result == RecordRead::WHOLE; ++i) {
-        std::string word;
-        const NumberRead read = readNumber(in, numbers[i], word);
-        if (read == NumberRead::CUT_SHORT && i == shape.count - 1)
-            result = RecordRead::LAST;
-        else if (read != NumberRead::OK)
-            return RecordRead::BAD;
-    }
+        return false;
+    for (int32_t i = 0; i < shape.count; ++i)
+        if (!scanNumber(in, numbers[i]))
+            return false;
     for (int32_t i = 0; i < shape.count; ++i)
         into.*shape.fields[i] = numbers[i];
-    return result;
+    return true;
 }
 
 int32_t component(int32_t value) {
@@ -59,12 +50,9 @@ int32_t component(int32_t value) {
 SettingsRecords parseSettings(std::FILE* in) {
     SettingsRecords records;
     for (const RecordShape& shape : RECORD_SHAPES) {
-        const RecordRead read = readRecord(in, shape, records);
-        if (read == RecordRead::BAD)
+        if (!readRecord(in, shape, records))
             break;
         ++records.wholeRecords;
-        if (read == RecordRead::LAST)
-            break;
     }
     return records;
 }

@@ -29,10 +29,9 @@ struct SettingsRecords {
 };
 
 // Reads up to seven records; stops at the first that is not a label word
-// followed by numbers that fit in 32 bits, and after a record whose last
-// number runs into other characters ("7x" gives 7). The label is skipped
-// whole, however long, so no word can overrun a buffer or be split into a
-// label and a number.
+// followed by its numbers. Numbers are read as C's "%i" reads them, so "7x"
+// gives 7 and leaves "x" as the next label. The label is skipped whole,
+// however long, so no word can overrun a buffer.
 SettingsRecords parseSettings(std::FILE* in);
 // False when the file cannot be opened; then every value is 0.
 bool parseSettingsFile(const char* path, SettingsRecords& out);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
+#include <initializer_list>
 
 #include "world/game_state.h"
 #include "world/text_tokens.h"
@@ -10,25 +10,7 @@
 
 namespace {
 constexpr int32_t STATS_ENTRIES = SQUAD_MAX;
-
-// Read as "%i" reads: the first word that is not wholly a number ends the
-// reading of the file (a number at its start is still taken), and every field
-// after it keeps its value.
-struct StatsReader {
-    std::FILE* file;
-    bool reading = true;
-
-    void value(int32_t& field) {
-        if (!reading)
-            return;
-        int32_t number = 0;
-        std::string word;
-        const NumberRead read = readNumber(file, number, word);
-        if (read == NumberRead::OK || read == NumberRead::CUT_SHORT)
-            field = number;
-        reading = read == NumberRead::OK;
-    }
-};
+constexpr int32_t NO_KIND = -1;
 
 struct StatsEntry {
     int32_t speed;
@@ -38,14 +20,16 @@ struct StatsEntry {
     int32_t weaponKind;
 };
 
-// Starts from the unit's own values so that unread fields stay as generated.
-StatsEntry readEntry(StatsReader& reader, const Unit& current) {
-    StatsEntry entry{current.speed, current.dodge, current.accuracy, current.strength, -1};
-    reader.value(entry.speed);
-    reader.value(entry.dodge);
-    reader.value(entry.accuracy);
-    reader.value(entry.strength);
-    reader.value(entry.weaponKind);
+// Every value is one "%i" conversion, whatever the one before made of the
+// file: a value that does not convert keeps what it had (the unit's own, so
+// unread fields stay as generated; no weapon for the kind), and the next
+// starts where it stopped. So a letter stops every later value, while a lone
+// sign spoils only its own.
+StatsEntry readEntry(std::FILE* file, const Unit& current) {
+    StatsEntry entry{current.speed, current.dodge, current.accuracy, current.strength, NO_KIND};
+    for (int32_t* field : {&entry.speed, &entry.dodge, &entry.accuracy, &entry.strength,
+                           &entry.weaponKind})
+        scanNumber(file, *field);
     return entry;
 }
 
@@ -62,13 +46,12 @@ bool readSquadStats(const char* path, Unit slots[]) {
     if (!file)
         return false;
     const int32_t slotsOnFloor = std::min(squadSize, unitCount);
-    StatsReader reader{file};
     for (int32_t slot = 0; slot < STATS_ENTRIES; ++slot) {
         // An entry for a slot nobody fills still draws its sound, so the
         // sequence stays the same whatever the size of the squad.
         Unit unfilled{};
         Unit& unit = slot < slotsOnFloor ? slots[slot] : unfilled;
-        const StatsEntry entry = readEntry(reader, unit);
+        const StatsEntry entry = readEntry(file, unit);
         applyEntry(entry, unit);
         if (const Weapon* weapon = weaponOfKind(entry.weaponKind))
             arm(unit, *weapon);

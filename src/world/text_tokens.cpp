@@ -171,12 +171,27 @@ NumberRead readNumber(std::FILE* file, int32_t& value, std::string& word) {
         keepForShowing(word, static_cast<char>(c));
         numberEnded = numberEnded || !scan.take(static_cast<char>(c));
     }
-    if (!scan.hasDigits())
+    if (numberEnded || !scan.hasDigits())
         return NumberRead::MALFORMED;
     if (!scan.fits())
         return NumberRead::TOO_LARGE;
     value = scan.value();
-    return numberEnded ? NumberRead::CUT_SHORT : NumberRead::OK;
+    return NumberRead::OK;
+}
+
+bool scanNumber(std::FILE* file, int32_t& value) {
+    int c = std::fgetc(file);
+    while (c != EOF && isSpace(c))
+        c = std::fgetc(file);
+    NumberScan scan;
+    while (c != EOF && scan.take(static_cast<char>(c)))
+        c = std::fgetc(file);
+    if (c != EOF)
+        std::ungetc(c, file);
+    if (!scan.hasDigits() || !scan.fits())
+        return false;
+    value = scan.value();
+    return true;
 }
 
 bool parseInteger(const std::string& word, int32_t& value) {

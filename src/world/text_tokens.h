@@ -1,7 +1,7 @@
 // Whitespace-separated words and "%i" integers of the game's text files, read
-// so that an over-long word or a half number is noticed instead of
-// silently shifting every later record. The settings file, the squad stats
-// and the mission list read their numbers here.
+// either as the C library reads them or, for the mission list, so that an
+// over-long word or a half number is noticed instead of silently shifting
+// every later record. Every reader of numbers in text files reads them here.
 #pragma once
 
 #include <cstddef>
@@ -28,18 +28,25 @@ bool skipWord(std::FILE* file);
 
 enum class NumberRead {
     OK,        // the word is one number
-    CUT_SHORT, // a number, then more of the word: the file's reading stops there
-    MALFORMED, // the word does not begin with a number
+    MALFORMED, // the word is not wholly one number
     TOO_LARGE, // a number outside 32 bits
     END,       // no word left
 };
 
-// One number as C's "%i" reads it: an optional sign, then 0x hexadecimal,
-// leading-0 octal or decimal digits, as many as there are; no length limit.
-// "0x" with no hexadecimal digit after it is no number, as the C standard has
-// it. value is set for OK and CUT_SHORT only; word receives the word as it
-// can be shown in a message (a long one cut short with "...").
+// One whole word that must be one number as C's "%i" reads it: an optional
+// sign, then 0x hexadecimal, leading-0 octal or decimal digits, as many as
+// there are; no length limit. "0x" with no hexadecimal digit after it is no
+// number, as the C standard has it. value is set for OK only; word receives
+// the word as it can be shown in a message (a long one cut short with "...").
 NumberRead readNumber(std::FILE* file, int32_t& value, std::string& word);
+
+// One "%i" conversion as the C library makes it: white space skipped, then
+// the longest run of characters that begins a number; the character that ends
+// it is left for the next read, so "08" gives 0 and then 8, "1-4" 1 and then
+// -4. False, with value untouched, at the end of the file or when the run is
+// no number: a lone sign (which stays read), a bare "0x", or a number outside
+// 32 bits.
+bool scanNumber(std::FILE* file, int32_t& value);
 
 // The whole word is one "%i" number within 32 bits.
 bool parseInteger(const std::string& word, int32_t& value);

@@ -80,6 +80,14 @@ TEST(AssetCheck, TheShippedAssetsPass) {
     EXPECT_EQ(run.errors, "");
 }
 
+TEST(AssetCheck, ATargetPointerOfOnePixelPasses) {
+    const CommandRun run = checkBroken("one-pixel-target", [](const fs::path& a) {
+        writeFile(a / "pictures/target.art", "color k 16 16 16\npixels\nk\n");
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "");
+}
+
 TEST(AssetCheck, EachBrokenAssetStopsTheBuildWithItsOneLine) {
     const struct {
         const char* name;

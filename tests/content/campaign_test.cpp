@@ -260,7 +260,8 @@ TEST(Floortool, NamesTheCountsThatPutUnitsWhereTheyCannotStart) {
 }
 
 TEST(Floortool, HoldsACampaignToTheShippedDesignRulesUnlessItIsAMod) {
-    const std::string lift = " (a mod may lift the campaign's rules: floortool --mod)\n";
+    const std::string lift = " (a mod may lift the campaign's rules: floortool --mod, or for "
+                             "the build cmake -S . -B build -DPROWLGRID_MOD=ON)\n";
     const struct {
         std::vector<std::string> floors;
         std::string error; // empty: the campaign keeps every rule

@@ -7,15 +7,15 @@
 #include "path/path_search.h"
 #include "path/stepping.h"
 #include "world/floor_loading.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 
 namespace {
 
 Cell findExit() {
-    for (int32_t y = 0; y < mapHeight; ++y)
-        for (int32_t x = 0; x < mapWidth; ++x)
-            if (mapCells[cellIndex(x, y)] == CELL_EXIT)
-                return {x, y};
+    const int32_t exit = exitIndex(mapCells);
+    if (exit >= 0)
+        return {exit % mapWidth, exit / mapWidth};
     ADD_FAILURE() << "no exit";
     return {0, 0};
 }

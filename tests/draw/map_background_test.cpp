@@ -2,7 +2,11 @@
 
 #include <allegro.h>
 
+#include <set>
+
+#include "draw/picture_table.h"
 #include "draw/pictures.h"
+#include "world/cell_table.h"
 #include "drawing_fixture.h"
 
 namespace {
@@ -84,4 +88,16 @@ TEST_F(MapBackground, TheDiamondIsReadAsASquareOfItsOwnWidth) {
     floorNumber = floorCount = 2;
     drawMapBackground();
     EXPECT_EQ(countColour(mapBackground, 0, 0, 639, 479, DIAMOND_OUTSIDE), 0);
+}
+
+TEST(CellTable, EveryKindHasItsOwnCharacterAndAPictureTheGameLoads) {
+    std::set<char> seen;
+    for (const CellKind& kind : CELL_TABLE) {
+        EXPECT_TRUE(seen.insert(kind.mapChar).second) << "'" << kind.mapChar << "' twice";
+        EXPECT_EQ(cellCodeOf(kind.mapChar), &kind - CELL_TABLE);
+        if (kind.picture) {
+            EXPECT_NE(pictureRowOf(kind.picture), nullptr) << kind.picture;
+        }
+    }
+    EXPECT_EQ(cellCodeOf('S'), -1);
 }

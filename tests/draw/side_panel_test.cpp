@@ -176,6 +176,18 @@ TEST_F(HoveredEnemy, AtHalfHealthTheBarIsCutDownToThatShare) {
     EXPECT_TRUE(isColour(backBuffer, BX + 28, BY - 3, WHITE));
 }
 
+TEST_F(HoveredEnemy, InATileTwoPixelsWideTheWholeSumIsTruncated) {
+    buildOpenFloor(240); // tiles of 2 x 2
+    addUnit(SIDE_SQUAD, 5, 5);
+    const int32_t guard = addUnit(SIDE_ENEMY, 100, 100);
+    units[guard].health = 10; // of 20: 360 + (2 - 3) * 0.5 truncates to 359
+    turnState = TURN_AWAIT_PLAYER;
+    drawSidePanel(361, 201);
+    const int32_t by = 101 * 2;
+    EXPECT_TRUE(allColour(backBuffer, 359, by - 4, 363, by - 3, RED));
+    EXPECT_FALSE(isColour(backBuffer, 358, by - 3, RED));
+}
+
 TEST_F(HoveredEnemy, ASquadMembersCellShowsNoBar) {
     drawWithPointerOn(1, 2);
     EXPECT_EQ(countColour(backBuffer, 161, 0, 639, 479, RED), 0);

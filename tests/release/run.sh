@@ -46,6 +46,12 @@ echo "== $deb"
 $sudo apt-get purge -y -qq vellmora >/dev/null 2>&1 || true
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$deb" >/dev/null
 installed=$(dpkg-query -L vellmora)
+# The wrappers tell their options, and the game refuses what it does not take.
+/usr/games/vellmora --help | grep -q -- '--scale N' || { echo "vellmora --help names no --scale" >&2; exit 1; }
+status=0
+/usr/games/vellmora-fullscreen --scale 9 2>"$work/usage" || status=$?
+[ "$status" = 2 ] && grep -q '^usage: vellmora ' "$work/usage" ||
+  { echo "vellmora-fullscreen --scale 9: status $status, $(cat "$work/usage")" >&2; exit 1; }
 convert /usr/share/games/vellmora/Data/Images/main.bmp "ppm:$work/main.ppm"
 # nobody has no home and no rights on the data: the game must only read it.
 "$smoke" /usr/share/games/vellmora "$work/main.ppm" --save "$work/title-deb.ppm" -- \
@@ -61,7 +67,7 @@ for dir in /usr/share/games/vellmora /usr/lib/games/vellmora /usr/share/doc/vell
   [ -e "$dir" ] && left+=" $dir"
 done
 [ -z "$left" ] || { echo "left behind after the purge:$left" >&2; exit 1; }
-pass "deb: installed, started by nobody from /, purged"
+pass "deb: installed, --help, started by nobody from /, purged"
 
 # ---------------------------------------------------------------- the tarball
 tarball=$dist/vellmora-$version-linux-x86_64.tar.gz
@@ -71,9 +77,10 @@ tar xzf "$tarball" -C "$work/unpacked"
 top=$work/unpacked/vellmora-$version-linux-x86_64
 ln -s "$top/vellmora" "$work/bin/vellmora"
 # The static build must show what the Debian build showed.
+"$work/bin/vellmora" --help | grep -q -- '--fullscreen' || { echo "the tarball's --help names no --fullscreen" >&2; exit 1; }
 (cd / && "$smoke" "$top/game" "$work/title-deb.ppm" --exact --save "$work/title-linux.ppm" -- \
-  env HOME="$work" "$work/bin/vellmora")
-pass "tarball: started through a symbolic link from /, title equal to the deb's"
+  env HOME="$work" "$work/bin/vellmora" --scale 1)
+pass "tarball: started through a symbolic link from /, title equal to the deb's, --help"
 
 # ---------------------------------------------------------------- Windows
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

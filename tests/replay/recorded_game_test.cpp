@@ -3,16 +3,19 @@
 // left at every tick when it was recorded. Any change of the rules shows here
 // as the first tick that differs.
 //
-// The recording (recorded_game.txt) is fixed input: one moment of the pointer
-// a line. The digests (recorded_game.golden) follow the rules; after a change
-// of rules that is meant, `make golden` writes them anew from the same input.
-// `make record-game` records a new input, which is rarely wanted.
+// The recording (recorded_game.txt) is fixed input: the player's commands, one
+// held a line, each naming a cell rather than a pixel, so a change of the
+// panel or the tiles still presses the same cells. The digests
+// (recorded_game.golden) follow the rules; after a change of rules that is
+// meant, `make golden` writes them anew from the same input. `make
+// record-game` records a new input, which is rarely wanted.
 #include <gtest/gtest.h>
 
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +28,7 @@
 #include "support/scripted_platform.h"
 #include "support/shipped_game.h"
 #include "world/floor_loading.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 #include "world/random.h"
 
@@ -35,10 +39,25 @@ constexpr int32_t IDLES_PER_TICK = 3;
 // The recorder gives up after this many ticks and presses Esc.
 constexpr int32_t RECORDING_TICKS_MAX = 6000;
 
+// What the player does for some ticks: nothing (the pointer stays), a left
+// press on a cell, a right press where the pointer is, or Esc.
+enum class Command { WAIT, PRESS, END_TURN, ESC };
+
 struct Step {
     int32_t ticks;
-    Moment moment;
+    Command command;
+    int32_t cellX = 0; // a pressed cell
+    int32_t cellY = 0;
 };
+
+const char* const COMMAND_WORDS[] = {"wait", "press", "end", "esc"};
+
+Command commandNamed(const std::string& word) {
+    for (int32_t i = 0; i < 4; ++i)
+        if (word == COMMAND_WORDS[i])
+            return static_cast<Command>(i);
+    throw std::runtime_error("no such command in the recording: " + word);
+}
 
 bool wanted(const char* variable) {
     const char* value = std::getenv(variable);
@@ -54,23 +73,23 @@ std::vector<Step> readRecording() {
             continue;
         std::istringstream fields(line);
         Step s{};
-        int32_t esc = 0;
-        fields >> s.ticks >> s.moment.x >> s.moment.y >> s.moment.buttons >> esc;
+        std::string word;
+        fields >> s.ticks >> word;
+        s.command = commandNamed(word);
+        if (s.command == Command::PRESS)
+            fields >> s.cellX >> s.cellY;
         if (!fields)
             throw std::runtime_error("unreadable line in the recording: " + line);
-        s.moment.esc = esc != 0;
         steps.push_back(s);
     }
     return steps;
 }
 
-// A moment with no button down may as well go on: held once for all its ticks.
+// Waiting may as well go on: one line for all its ticks.
 std::vector<Step> joined(const std::vector<Step>& steps) {
     std::vector<Step> out;
     for (const Step& s : steps) {
-        if (!out.empty() && s.moment.buttons == 0 && out.back().moment.buttons == 0 &&
-            s.moment.x == out.back().moment.x && s.moment.y == out.back().moment.y &&
-            s.moment.esc == out.back().moment.esc)
+        if (!out.empty() && s.command == Command::WAIT && out.back().command == Command::WAIT)
             out.back().ticks += s.ticks;
         else
             out.push_back(s);
@@ -80,11 +99,48 @@ std::vector<Step> joined(const std::vector<Step>& steps) {
 
 void writeRecording(const std::vector<Step>& steps) {
     std::ofstream out(RECORDING);
-    out << "# A game over the shipped campaign: ticks x y buttons esc, one held moment a line.\n";
-    for (const Step& s : steps)
-        out << s.ticks << ' ' << s.moment.x << ' ' << s.moment.y << ' ' << s.moment.buttons << ' '
-            << (s.moment.esc ? 1 : 0) << '\n';
+    out << "# A game over the shipped campaign: ticks, then wait, press COLUMN ROW (the left\n"
+           "# button on that cell), end (the right button) or esc; one held command a line.\n";
+    for (const Step& s : steps) {
+        out << s.ticks << ' ' << COMMAND_WORDS[static_cast<int32_t>(s.command)];
+        if (s.command == Command::PRESS)
+            out << ' ' << s.cellX << ' ' << s.cellY;
+        out << '\n';
+    }
 }
+
+// Plays the commands, each turned into the mouse and keys as it begins: a
+// press goes to the middle of its cell with the floor and settings of then.
+class Player {
+  public:
+    explicit Player(ScriptedPlatform& scripted) : play(scripted) {}
+
+    void add(const Step& step) {
+        Moment moment = pointerAt(x, y);
+        if (step.command == Command::PRESS) {
+            x = cellPixelX(step.cellX);
+            y = cellPixelY(step.cellY);
+            moment = pressAt(x, y);
+        } else if (step.command == Command::END_TURN) {
+            moment = pressAt(x, y, BUTTON_RIGHT);
+        } else if (step.command == Command::ESC) {
+            moment = escape();
+        }
+        play.hold(moment, step.ticks);
+        held += step.ticks;
+        steps.push_back(step);
+    }
+    // Whether the last command's ticks have run out.
+    bool due() const { return play.ticks() >= held; }
+
+    std::vector<Step> steps;
+
+  private:
+    ScriptedPlatform& play;
+    int32_t held = 0;
+    int32_t x = 0; // where the pointer is
+    int32_t y = 0;
+};
 
 std::vector<uint64_t> readGolden() {
     std::vector<uint64_t> digests;
@@ -123,26 +179,20 @@ class RecordedGame : public ShippedPlayTest {
 // exit, and end the turn when a command moved nothing.
 class Recorder {
   public:
-    explicit Recorder(ScriptedPlatform& scripted) : play(scripted) {}
+    explicit Recorder(Player& playing) : player(playing) {}
 
-    void add(const Moment& moment, int32_t ticks) {
-        play.hold(moment, ticks);
-        steps.push_back(Step{ticks, moment});
-        held += ticks;
-    }
-
-    // Called after every tick; the next step is added as the last one ends,
-    // so a replay with every step given up front plays the same ticks.
+    // Called after every tick; the next command is added as the last one ends,
+    // the moment a replay adds it too.
     void onTick() {
-        if (play.ticks() < held)
+        if (!player.due())
             return;
-        if (play.ticks() >= RECORDING_TICKS_MAX) {
-            if (!steps.back().moment.esc)
-                add(escape(), 1);
+        if (ticksPlayed() >= RECORDING_TICKS_MAX) {
+            if (player.steps.back().command != Command::ESC)
+                player.add(Step{1, Command::ESC});
             return;
         }
         if (!playerToCommand()) {
-            add(pointerAt(lastX, lastY), 1);
+            player.add(Step{1, Command::WAIT});
             return;
         }
         const Unit& soldier = currentUnit();
@@ -152,30 +202,25 @@ class Recorder {
         commandY = soldier.y;
         commandPoints = soldier.actionPoints;
         if (stuck) {
-            add(pressAt(lastX, lastY, BUTTON_RIGHT), 1);
+            player.add(Step{1, Command::END_TURN});
         } else {
             const Cell target = commandCell(soldier);
-            lastX = cellPixelX(target.x);
-            lastY = cellPixelY(target.y);
-            add(pressAt(lastX, lastY), 1);
+            player.add(Step{1, Command::PRESS, target.x, target.y});
         }
-        add(pointerAt(lastX, lastY), 1);
+        player.add(Step{1, Command::WAIT});
     }
 
-    std::vector<Step> steps;
+    std::function<int32_t()> ticksPlayed;
 
   private:
-    ScriptedPlatform& play;
-    int32_t held = 0;
-    int32_t lastX = 0;
-    int32_t lastY = 0;
+    Player& player;
     int32_t commandX = -1;
     int32_t commandY = -1;
     int32_t commandPoints = -1;
 
     static bool playerToCommand() {
-        return !units.empty() && turnState == TURN_AWAIT_PLAYER && shotTimer <= 0 &&
-               currentUnit().side == SIDE_SQUAD && currentUnit().health > 0;
+        return !units.empty() && playerMayCommand() && currentUnit().side == SIDE_SQUAD &&
+               currentUnit().health > 0;
     }
 
     static Cell commandCell(const Unit& soldier) {
@@ -183,11 +228,8 @@ class Recorder {
             if (u.side == SIDE_ENEMY && u.health > 0 &&
                 sightTest(pathSearch, Cell{soldier.x, soldier.y}, Cell{u.x, u.y}))
                 return Cell{u.x, u.y};
-        for (int32_t y = 0; y < mapHeight; ++y)
-            for (int32_t x = 0; x < mapWidth; ++x)
-                if (mapCells[cellIndex(x, y)] == CELL_EXIT)
-                    return Cell{x, y};
-        return Cell{soldier.x, soldier.y};
+        const int32_t exit = exitIndex(mapCells);
+        return exit >= 0 ? Cell{exit % mapWidth, exit / mapWidth} : Cell{soldier.x, soldier.y};
     }
 };
 } // namespace
@@ -196,8 +238,13 @@ TEST_F(RecordedGame, ReplaysTickForTickAsRecorded) {
     const std::vector<Step> steps = readRecording();
     ASSERT_FALSE(steps.empty()) << "no recording at " << RECORDING;
     ScriptedPlatform play(IDLES_PER_TICK);
-    for (const Step& s : steps)
-        play.hold(s.moment, s.ticks);
+    Player player(play);
+    size_t next = 0;
+    player.add(steps[next++]);
+    play.onTick = [&] {
+        if (player.due() && next < steps.size())
+            player.add(steps[next++]);
+    };
     runTurnLoop();
     if (wanted("PROWLGRID_WRITE_GOLDEN")) {
         writeGolden(play.trace());
@@ -217,11 +264,13 @@ TEST_F(RecordedGame, ReplaysTickForTickAsRecorded) {
 // Run by `make record-game` only: plays a new game and writes its input and digests.
 TEST_F(RecordedGame, DISABLED_RecordANewGame) {
     ScriptedPlatform play(IDLES_PER_TICK);
-    Recorder recorder(play);
-    recorder.add(pointerAt(0, 0), 1);
+    Player player(play);
+    Recorder recorder(player);
+    recorder.ticksPlayed = [&play] { return play.ticks(); };
+    player.add(Step{1, Command::WAIT});
     play.onTick = [&recorder] { recorder.onTick(); };
     runTurnLoop();
-    writeRecording(joined(recorder.steps));
+    writeRecording(joined(player.steps));
     writeGolden(play.trace());
     std::printf("recorded %d ticks, up to floor %d (%s)\n", play.ticks(), floorNumber,
                 turnLoopEnd() == TurnLoopEnd::COMPLETED ? "completed" : "not completed");

@@ -13,14 +13,15 @@ enum { TILES, WALL, WALL2, PLAYER, PLAYER2, TARGET, MOTION, NOWALK, WAIT, MEDKIT
 struct Pictures {
     PictureSize sizes[PICTURE_COUNT];
     Pictures() {
-        // Each exactly at its least: anything smaller is refused.
+        // Each exactly at its least: anything smaller is refused. The target
+        // pointer is read whole, so 1 x 1 beside a larger no-walk pointer.
         for (PictureSize& s : sizes)
             s = PictureSize{1, 1};
         sizes[WALL] = sizes[WALL2] = PictureSize{16, 16};
         sizes[DOOR] = PictureSize{64, 64};
         sizes[DIAMOND] = PictureSize{20, 20};
         sizes[PLAYER] = sizes[PLAYER2] = PictureSize{30, 40};
-        sizes[NOWALK] = sizes[TARGET] = sizes[WAIT] = PictureSize{10, 12};
+        sizes[NOWALK] = sizes[WAIT] = PictureSize{10, 12};
     }
     std::string problem() const { return pictureSizeProblem(sizes); }
 };
@@ -52,7 +53,7 @@ TEST(PictureSizes, OnePixelShortInEitherDirectionIsRefusedWithTheSizeItNeeds) {
         {DOOR, {64, 63}, line("door.bmp", "64 x 63", "64 x 64")},
         {DIAMOND, {20, 19}, line("diamond.bmp", "20 x 19", "20 x 20")},
         {PLAYER2, {29, 40}, line("player2.bmp", "29 x 40", "30 x 40")},
-        {TARGET, {10, 11}, line("target.bmp", "10 x 11", "10 x 12")},
+        {TARGET, {0, 1}, line("target.bmp", "0 x 1", "1 x 1")},
         {WAIT, {9, 12}, line("wait.bmp", "9 x 12", "10 x 12")},
         {MOTION, {0, 5}, line("motion.bmp", "0 x 5", "1 x 1")},
         {INSTRUCT, {640, 0}, line("Instruct.bmp", "640 x 0", "1 x 1")},
@@ -71,7 +72,7 @@ TEST(PictureSizes, TheSizesOthersAreReadAtFollowTheirPictures) {
     EXPECT_EQ(p.problem(), line("player2.bmp", "30 x 40", "31 x 40"));
     Pictures q;
     q.sizes[NOWALK] = PictureSize{10, 13};
-    EXPECT_EQ(q.problem(), line("target.bmp", "10 x 12", "10 x 13"));
+    EXPECT_EQ(q.problem(), line("wait.bmp", "10 x 12", "10 x 13"));
 }
 
 TEST(PictureSizes, TheFirstPictureInLoadingOrderIsNamed) {
@@ -80,6 +81,6 @@ TEST(PictureSizes, TheFirstPictureInLoadingOrderIsNamed) {
     p.sizes[WALL2] = PictureSize{1, 1};
     p.sizes[DOOR] = PictureSize{1, 1};
     EXPECT_EQ(p.problem(), line("wall2.bmp", "1 x 1", "16 x 16"));
-    EXPECT_STREQ(picturePaths[0], ".//Data//Images//tiles.bmp");
-    EXPECT_STREQ(picturePaths[PICTURE_COUNT - 1], ".//Data//Images//diamond.bmp");
+    EXPECT_EQ(picturePath(PICTURE_TABLE[0]), ".//Data//Images//tiles.bmp");
+    EXPECT_EQ(picturePath(PICTURE_TABLE[PICTURE_COUNT - 1]), ".//Data//Images//diamond.bmp");
 }

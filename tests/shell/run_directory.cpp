@@ -5,11 +5,13 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
 
+#include "draw/picture_table.h"
 #include "world/game_state.h"
 
 namespace fs = std::filesystem;
@@ -43,6 +45,13 @@ const Picture PICTURES[] = {
     {"door", SPRITE_PX, {160, 100, 40}},
     {"diamond", SPRITE_PX, {0, 255, 255}},
 };
+
+const Picture& standIn(const std::string& name) {
+    for (const Picture& picture : PICTURES)
+        if (name == picture.name)
+            return picture;
+    throw std::invalid_argument("no stand-in for the game's picture " + name);
+}
 
 const char* const SETTINGS = "bandHeight 80\n"
                              "panelWidth 160\n"
@@ -142,9 +151,12 @@ RunDirectory::RunDirectory() {
     fs::create_directories(file("Data/Sounds"));
     fs::create_directories(file("Data/Missions"));
     startLibraryOnce();
-    for (const Picture& picture : PICTURES)
-        writePicture(picture.name, picture.size ? picture.size : SCREEN_W_PX,
-                     picture.size ? picture.size : SCREEN_H_PX);
+    // Every picture the game loads; one without a stand-in here is refused.
+    for (const PictureRow& row : PICTURE_TABLE) {
+        const std::string name = std::string(row.file).substr(0, std::strlen(row.file) - 4);
+        const int size = standIn(name).size;
+        writePicture(name, size ? size : SCREEN_W_PX, size ? size : SCREEN_H_PX);
+    }
     write("init.txt", SETTINGS);
     write("stats.txt", STATS);
     write("story.txt", "A short story.\n");
@@ -167,10 +179,7 @@ void RunDirectory::write(const std::string& relative, const std::string& text) c
 }
 
 void RunDirectory::writePicture(const std::string& name, int width, int height) const {
-    for (const Picture& picture : PICTURES)
-        if (name == picture.name)
-            return savePicture(file("Data/Images/" + name + ".bmp"), picture, width, height);
-    throw std::invalid_argument("the game has no picture " + name);
+    savePicture(file("Data/Images/" + name + ".bmp"), standIn(name), width, height);
 }
 
 void RunDirectory::remove(const std::string& relative) const {

@@ -123,20 +123,27 @@ TEST(SettingsParsing, NumbersBeyond32BitsAreBadRecords) {
     EXPECT_EQ(parse("a 99999999999999999999999").wholeRecords, 0);
 }
 
-TEST(SettingsParsing, ANumberRunningIntoOtherCharactersIsTakenAndEndsTheReading) {
-    const SettingsRecords cut = parse("a 5 b 7x c 9 d 9 e 9 f 1 2 3 g 9");
-    EXPECT_EQ(cut.bandHeight, 5);
-    EXPECT_EQ(cut.panelWidth, 7);
-    EXPECT_EQ(cut.rosterTop, 0);
-    EXPECT_EQ(cut.wholeRecords, 2);
-    // The colour's last number cut short still makes a colour; an earlier one does not.
-    const SettingsRecords last = parse("a 1 b 2 c 3 d 4 e 5 f 1 2 0x3g g 10");
-    EXPECT_EQ(last.blue, 3);
-    EXPECT_EQ(last.shotShowTicks, 0);
-    EXPECT_EQ(last.wholeRecords, 6);
-    const SettingsRecords middle = parse("a 1 b 2 c 3 d 4 e 5 f 1 08 3 g 10");
-    EXPECT_EQ(middle.red + middle.green + middle.blue, 0);
-    EXPECT_EQ(middle.wholeRecords, 5);
+// A number ends where "%i" ends it; the rest of its word is the next label.
+TEST(SettingsParsing, NumbersAreReadAsPercentIAndTheRestOfTheWordIsTheNextLabel) {
+    const SettingsRecords on = parse("a 5 b 7x 9 d 9 e 9 f 1 2 3 g 9");
+    EXPECT_EQ(on.panelWidth, 7);
+    EXPECT_EQ(on.rosterTop, 9);
+    EXPECT_EQ(on.wholeRecords, SETTINGS_RECORD_COUNT);
+    const SettingsRecords split = parse("a 08 5 c 1-4 7");
+    EXPECT_EQ(split.bandHeight, 0);
+    EXPECT_EQ(split.panelWidth, 5);
+    EXPECT_EQ(split.rosterTop, 1);
+    EXPECT_EQ(split.rosterRowHeight, 7);
+    EXPECT_EQ(split.wholeRecords, 4);
+    const SettingsRecords colour = parse("a 1 b 2 c 3 d 4 e 5 f 1 08 3 g 10");
+    EXPECT_EQ(colour.green, 0);
+    EXPECT_EQ(colour.blue, 8);
+    EXPECT_EQ(colour.shotShowTicks, 0) << "\"3\" is the label, \"g\" no number";
+    EXPECT_EQ(colour.wholeRecords, 6);
+    // A lone sign or a bare 0x is no number, and its record is bad.
+    EXPECT_EQ(parse("a 1 b + 2").wholeRecords, 1);
+    EXPECT_EQ(parse("a 1 b 0x c 2").wholeRecords, 1);
+    EXPECT_EQ(parse("a 5 b 7x c 9").wholeRecords, 2);
     // No length limit: a zero-padded (so octal) number of 40 digits.
     EXPECT_EQ(parse("a " + std::string(39, '0') + "17").bandHeight, 15);
 }

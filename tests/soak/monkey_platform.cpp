@@ -1,6 +1,7 @@
 #include "monkey_platform.h"
 
 #include "shell/timer_tick.h"
+#include "world/floor_state.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -64,11 +65,9 @@ void MonkeyPlatform::pointAtLivingEnemy() {
 }
 
 void MonkeyPlatform::pointAtExit() {
-    for (size_t c = 0; c < mapCells.size(); ++c)
-        if (mapCells[c] == CELL_EXIT) {
-            pointAtCell(static_cast<int32_t>(c) % mapWidth, static_cast<int32_t>(c) / mapWidth);
-            return;
-        }
+    const int32_t exit = exitIndex(mapCells);
+    if (exit >= 0)
+        pointAtCell(exit % mapWidth, exit / mapWidth);
 }
 
 // The panel, the band, the strips past the last cell, or off the screen.

@@ -1,5 +1,6 @@
 #include "support/scripted_platform.h"
 
+#include "draw/cell_geometry.h"
 #include "shell/timer_tick.h"
 #include "support/game_state_snapshot.h"
 #include "world/game_state.h"
@@ -37,10 +38,10 @@ Moment keyStroke() {
 }
 
 int32_t cellPixelX(int32_t cellX) {
-    return panelWidth + cellX * tileWidth() + tileWidth() / 2;
+    return static_cast<int32_t>(cellCentreX(cellX));
 }
 int32_t cellPixelY(int32_t cellY) {
-    return cellY * tileHeight() + tileHeight() / 2;
+    return static_cast<int32_t>(cellCentreY(cellY));
 }
 
 ScriptedPlatform* ScriptedPlatform::active = nullptr;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "draw/picture_table.h"
 #include "draw/pictures.h"
 
 namespace {
@@ -28,9 +29,11 @@ BITMAP* figure(int32_t w, int32_t h, Rgb body, Rgb outside) {
     return picture;
 }
 
-BITMAP** const allPictures[] = {&backBuffer, &mapBackground, &wallBmp,     &wall2Bmp,  &playerBmp,
-                                &player2Bmp, &targetBmp,     &motionBmp,   &nowalkBmp, &waitBmp,
-                                &medkitBmp,  &mainBmp,       &instructBmp, &doorBmp,   &diamondBmp};
+void destroyPicture(BITMAP*& picture) {
+    if (picture)
+        destroy_bitmap(picture);
+    picture = nullptr;
+}
 } // namespace
 
 void startHeadlessDrawing() {
@@ -70,11 +73,9 @@ void createTestPictures() {
 }
 
 void destroyTestPictures() {
-    for (BITMAP** picture : allPictures) {
-        if (*picture)
-            destroy_bitmap(*picture);
-        *picture = nullptr;
-    }
+    for (const PictureRow& row : PICTURE_TABLE)
+        destroyPicture(*row.global);
+    destroyPicture(backBuffer);
 }
 
 void paint(BITMAP* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, Rgb colour) {

@@ -3,21 +3,18 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "world/cell_table.h"
+
 namespace {
 int32_t codeFor(char c) {
-    switch (c) {
-    case '.': return CELL_FLOOR;
-    case 'c': return CELL_WALL2;
-    case '#': return CELL_WALL;
-    case 'E': return CELL_EXIT;
-    case '+': return CELL_MEDKIT;
-    }
-    throw std::invalid_argument(std::string("unknown map character ") + c);
+    const int32_t code = cellCodeOf(c);
+    if (code < 0)
+        throw std::invalid_argument(std::string("unknown map character ") + c);
+    return code;
 }
 
 char charFor(int32_t code) {
-    static const char chars[] = ".c#E+";
-    return code >= 0 && code <= CELL_CODE_MAX ? chars[code] : '?';
+    return code >= 0 && code <= CELL_CODE_MAX ? CELL_TABLE[code].mapChar : '?';
 }
 } // namespace
 

@@ -7,7 +7,8 @@
 //   int soldier = addUnit(SIDE_SQUAD, 0, 0);
 //   int guard = addUnit(SIDE_ENEMY, 3, 3);
 //
-// '.' floor, 'c' cover (CELL_WALL2), '#' wall, 'E' exit, '+' medkit cell.
+// Each character as the cell table writes it: '.' floor, 'c' cover, '#' wall,
+// 'E' exit, '+' medkit cell.
 #pragma once
 
 #include <cstdint>

@@ -279,6 +279,25 @@ TEST_F(FloorLoading, AGrownSquadsNewSlotsKeepFreshHealth) {
     EXPECT_EQ(squadOnFloor, 4);
 }
 
+TEST_F(FloorLoading, AFloorWithNoSquadPassesTheLastSquadsHealthOn) {
+    writeFloors({{".//Data//Missions//a.map", 4, 2, 0},
+                 {".//Data//Missions//b.map", 3, 0, 0},
+                 {".//Data//Missions//c.map", 5, 3, 0}},
+                openMap(8));
+    ASSERT_TRUE(loadFloor(1)) << floorLoadError();
+    units[0].health = 7;
+    units[1].health = 0;
+    units[1].maxHealth = 25;
+    ASSERT_TRUE(loadFloor(2)) << floorLoadError();
+    units[0].health = units[1].health = 1; // guards there
+    ASSERT_TRUE(loadFloor(3)) << floorLoadError();
+    EXPECT_EQ(units[0].health, 7);
+    EXPECT_EQ(units[1].health, 0) << "the dead stay down";
+    EXPECT_EQ(units[1].maxHealth, 25);
+    EXPECT_EQ(units[2].health, 20) << "a new recruit";
+    EXPECT_EQ(squadOnFloor, 2);
+}
+
 TEST_F(FloorLoading, FloorOneStartsFreshEvenAfterPlay) {
     writeFloors({{".//Data//Missions//a.map", 3, 2, 0}}, openMap(8));
     ASSERT_TRUE(loadFloor(1)) << floorLoadError();

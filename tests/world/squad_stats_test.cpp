@@ -134,37 +134,47 @@ TEST_F(SquadStats, NumbersReadAsPercentIWhateverTheirLength) {
     EXPECT_EQ(randomState(), r.state);
 }
 
-// "%i" takes the number at the start of a word and leaves the rest, where
-// every later "%i" fails: the file is read no further.
-TEST_F(SquadStats, TheFirstWordThatIsNoWholeNumberEndsTheReading) {
+// Each value is one "%i" conversion going on from where the last one
+// stopped; one that fails keeps what the field had, and a weapon kind that
+// fails names no weapon, whatever the entry before named.
+TEST_F(SquadStats, EachValueIsOnePercentIConversionThroughTheSameBytes) {
+    const auto KEPT = std::nullopt;
     struct Case {
         const char* text;
-        std::optional<int32_t> dodge; // of slot 0; none: the generated one
-        bool weaponRead;
+        std::optional<int32_t> entries[2][5]; // slots 0 and 1: four statistics, then the kind
     };
     const Case cases[] = {
-        {"8 7x 6 7 2\n6 7 8 9 1\n", 7, false},
-        {"8 fast 6 7 2\n6 7 8 9 1\n", std::nullopt, false},
-        {"8 08 6 7 2\n6 7 8 9 1\n", 0, false},
-        {"8 0x 6 7 2\n6 7 8 9 1\n", std::nullopt, false},
-        {"8 2147483648 6 7 2\n6 7 8 9 1\n", std::nullopt, false},
-        {"8 -2147483648 6 7 2x\n6 7 8 9 1\n", INT32_MIN, true},
+        {"8 7x 6 7 2\n6 7 8 9 1\n", {{8, 7, KEPT, KEPT, KEPT}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
+        {"8 fast 6 7 2\n", {{8, KEPT, KEPT, KEPT, KEPT}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
+        {"8 08 6 7\n", {{8, 0, 8, 6, 7}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
+        {"8 1-4 6 2\n", {{8, 1, -4, 6, 2}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
+        {"8 + 6 7 2 -\n9", {{8, KEPT, 6, 7, 2}, {KEPT, 9, KEPT, KEPT, KEPT}}},
+        {"8 6 7 5 2\n6 7 8 9 -\n", {{8, 6, 7, 5, 2}, {6, 7, 8, 9, KEPT}}},
+        {"8 0x 6 7 2\n", {{8, KEPT, 6, 7, 2}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
+        {"8 2147483648 6 7 2\n", {{8, KEPT, 6, 7, 2}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
+        {"8 -2147483648 6 7 2x\n6 7 8 9 1\n",
+         {{8, INT32_MIN, 6, 7, 2}, {KEPT, KEPT, KEPT, KEPT, KEPT}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         generate(4, 4);
         TestRandom r{randomState()};
         ASSERT_TRUE(read(c.text));
-        EXPECT_EQ(units[0].speed, 8);
-        EXPECT_EQ(units[0].dodge, c.dodge.value_or(generated[0].dodge));
-        if (!c.weaponRead) {
-            EXPECT_EQ(units[0].accuracy, generated[0].accuracy);
-        } else {
-            expectWeapon(units[0], 6, 15, 8);
-            EXPECT_EQ(units[0].weaponSound, r.next() % 3);
+        for (int32_t s = 0; s < 2; ++s) {
+            const std::optional<int32_t>* e = c.entries[s];
+            const Unit& u = units[s];
+            const Unit& g = generated[s];
+            EXPECT_EQ(u.speed, e[0].value_or(g.speed)) << s;
+            EXPECT_EQ(u.dodge, e[1].value_or(g.dodge)) << s;
+            EXPECT_EQ(u.accuracy, e[2].value_or(g.accuracy)) << s;
+            EXPECT_EQ(u.strength, e[3].value_or(g.strength)) << s;
+            const bool armed = e[4] == 2;
+            expectWeapon(u, armed ? 6 : g.damageMax, armed ? 15 : g.longRange,
+                         armed ? 8 : g.shortRange);
+            EXPECT_EQ(u.weaponSound, armed ? r.next() % 3 : g.weaponSound) << s;
         }
-        for (int32_t s = 1; s < 4; ++s)
+        for (int32_t s = 2; s < 4; ++s)
             expectSameStats(units[s], generated[s]);
-        EXPECT_EQ(randomState(), r.state) << "no draw after the reading stopped";
+        EXPECT_EQ(randomState(), r.state) << "one draw per entry of a known kind";
     }
 }

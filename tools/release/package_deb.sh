@@ -23,11 +23,8 @@ find "$pkg/usr/share/games/vellmora" -type d -exec chmod 755 {} + -o -type f -ex
 
 # The game reads its data relative to the working directory.
 wrapper() { # NAME BINARY
-  cat > "$pkg/usr/games/$1" <<SH
-#!/bin/sh
-cd /usr/share/games/vellmora || exit 1
-exec /usr/lib/games/vellmora/$2 "\$@"
-SH
+  sed -e "s|@DATA@|/usr/share/games/vellmora|" -e "s|@BINARY@|/usr/lib/games/vellmora/$2|" \
+    "$linux/launcher.sh" > "$pkg/usr/games/$1"
   chmod 755 "$pkg/usr/games/$1"
 }
 wrapper vellmora prowlgrid-windowed

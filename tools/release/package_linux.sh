@@ -20,7 +20,8 @@ if grep -Eq 'liballeg|libstdc\+\+' <<<"$libraries"; then
 fi
 cp -r "$WORK/deb/game" "$top/game"
 launcher() { # NAME BINARY
-  sed "s/@BINARY@/$2/" "$ROOT/packaging/linux/launcher.sh" > "$top/$1"
+  sed -e "s|@DATA@|\$here/game|" -e "s|@BINARY@|\$here/bin/$2|" \
+    "$ROOT/packaging/linux/launcher.sh" > "$top/$1"
   chmod 755 "$top/$1"
 }
 launcher vellmora prowlgrid-windowed

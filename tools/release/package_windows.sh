@@ -18,6 +18,9 @@ for exe in "$top"/*.exe; do
   headers=$(objdump -p "$exe")
   grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" ||
     { echo "package_windows.sh: $exe is no GUI program" >&2; exit 1; }
+  # Its manifest declares it DPI-aware, so Windows does not blur the window.
+  grep -qa '<dpiAware' "$exe" ||
+    { echo "package_windows.sh: $exe carries no DPI-aware manifest" >&2; exit 1; }
   if grep -Ei 'DLL Name: *(libstdc|libgcc|libwinpthread|alleg)' <<<"$headers"; then
     echo "package_windows.sh: $exe needs a runtime DLL" >&2
     exit 1
