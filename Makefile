@@ -12,9 +12,11 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings_file floor_loading squad_stats scanf_differential text_page draw_frame
 SOAK_PASSES ?= 1000000
 PLAYTEST_GAMES ?= 200
+# The browser version's build: Allegro, the game, the test driver.
+WEB_BUILD ?= build-web
 
 .PHONY: all deps build play try floor-pictures test test-without-gtest test-asan test-tsan fuzz-build test-fuzz-smoke bench fuzz soak golden record-game \
-  playtest release-deps release test-release clean
+  playtest release-deps release test-release web-deps web test-web clean
 
 all: build
 
@@ -131,6 +133,20 @@ release: release-deps
 # Installs and starts each package as a player would.
 test-release: release
 	tests/release/run.sh
+
+# The browser version, dist/vellmora-<version>-web.zip: see the README's
+# Play in the browser. Its own build stays in WEB_BUILD.
+web-deps:
+	@WEB_BUILD=$(WEB_BUILD) tools/web/deps.sh
+
+web: web-deps
+	BUILD=$(BUILD) WEB_BUILD=$(WEB_BUILD) tools/web/build.sh
+
+# The zip played in headless Chromium, screen by screen against the desktop's frames.
+test-web: web
+	cmake --build $(BUILD) -j $(JOBS) --target web_desktop_frames
+	BUILD=$(BUILD) WEB_BUILD=$(WEB_BUILD) NODE_PATH=$(WEB_BUILD)/node/node_modules \
+	  node --test tests/web/play.test.cjs
 
 clean:
 	rm -rf $(BUILD) build-* dist

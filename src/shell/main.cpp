@@ -6,9 +6,9 @@
 #include <mutex>
 
 #include "shell/display_options.h"
+#include "shell/machine_platform.h"
 #include "shell/new_game.h"
 #include "shell/play_game.h"
-#include "shell/platform_allegro.h"
 #include "shell/startup.h"
 #include "shell/stop_handlers.h"
 #include "shell/turn_lock.h"
@@ -19,7 +19,7 @@ namespace {
 constexpr int EXIT_USAGE = 2;
 
 bool startUp(const DisplayOptions& display) {
-    installPlatform(allegroPlatform());
+    installPlatform(machinePlatform());
     if (!startLibrary() || !openScreen(display) || !loadPictures() ||
         !picturesBigEnough())
         return false;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Allegro 4.4 as a static library from Debian's source tarball, with our
-# patches, for one target: linux (the portable tarball) or windows (mingw-w64).
+# patches, for one target: linux (the portable tarball), windows (mingw-w64)
+# or web (emscripten: the software core, with no drivers at all).
 # Only the library itself: no add-ons, examples, tools, tests or docs.
 #
-#   tools/release/allegro.sh linux|windows OUT_DIR
+#   tools/release/allegro.sh linux|windows|web OUT_DIR
 #
 # OUT_DIR/prefix gets the headers and liballeg.a; the download and the build
 # stay under OUT_DIR too, nothing is cached elsewhere.
@@ -61,7 +62,12 @@ configure() {
         -DCMAKE_POSITION_INDEPENDENT_CODE=ON) ;;
     windows)
       flags+=(-DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake") ;;
-    *) echo "allegro.sh: target is linux or windows" >&2; exit 2 ;;
+    web)
+      # The browser has none of these; librt is part of its libc.
+      flags+=(-DWANT_MODULES=OFF -DWANT_X11=OFF -DWANT_OSS=OFF -DWANT_ALSA=OFF -DWANT_JACK=OFF
+        -DWANT_SGIAUDIO=OFF -DRT_LIBRARY=c
+        -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake") ;;
+    *) echo "allegro.sh: target is linux, windows or web" >&2; exit 2 ;;
   esac
   cmake -Wno-dev -S "$src" -B "$out/build" "${flags[@]}" >/dev/null
 }
