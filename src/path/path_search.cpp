@@ -13,9 +13,8 @@ PathSearch::PathSearch()
     : costFn(nullptr), validFn(nullptr), childNotifyFn(nullptr), listNotifyFn(nullptr), costData(0),
       notifyData(0) {}
 
-PathSearch::~PathSearch() {
-    clearNodes();
-}
+// The storage goes with its members; nothing else is held.
+PathSearch::~PathSearch() = default;
 
 void PathSearch::setRows(int32_t rowCount) {
     rows = rowCount;
@@ -64,8 +63,7 @@ void PathSearch::notifyList(const PathNode* parent, const PathNode* node, int32_
 void PathSearch::clearNodes() {
     openList.clear();
     closedList = nullptr;
-    index.clear();
-    nodePool.releaseAll();
+    nodes.startSearch();
 }
 
 bool PathSearch::findPath(int32_t sx, int32_t sy, int32_t gx, int32_t gy) {
@@ -107,15 +105,15 @@ int32_t PathSearch::searchStep() {
 }
 
 SearchNode* PathSearch::createNode(int32_t x, int32_t y, PathNode* parent, int32_t g) {
-    SearchNode* created = nodePool.take();
+    const int32_t id = nodeId(x, y);
+    SearchNode* created = nodes.make(id);
     PathNode& node = created->node;
     initNode(node, x, y);
     node.parent = parent;
     node.g = g;
     node.h = estimate(x, y);
     node.f = g + node.h;
-    node.id = nodeId(x, y);
-    index.add(node.id, created);
+    node.id = id;
     return created;
 }
 
@@ -189,8 +187,8 @@ void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
 }
 
 // One index serves both lists; the node knows which one it is in.
-SearchNode* PathSearch::findNode(int32_t id) const {
-    return index.find(id);
+SearchNode* PathSearch::findNode(int32_t id) {
+    return nodes.find(id);
 }
 
 void PathSearch::insertOpen(SearchNode* node) {
@@ -209,47 +207,27 @@ void PathSearch::insertOpen(SearchNode* node) {
 void PathSearch::propagateCost(PathNode* improved) {
     for (int32_t i = 0; i < improved->childCount; ++i) {
         PathNode* child = improved->children[i];
-        if (improved->g + UNIT_STEP < child->g) {
-            child->g = improved->g + UNIT_STEP;
-            child->f = child->g + child->h;
-            child->parent = improved;
-            refreshIfOpen(child);
-            pushPending(child);
-        }
+        if (improved->g + UNIT_STEP < child->g)
+            passOn(improved, child, improved->g + UNIT_STEP);
     }
-    while (pending) {
-        PathNode* node = popPending();
+    while (!pending.empty()) {
+        PathNode* node = pending.back();
+        pending.pop_back();
         for (int32_t i = 0; i < node->childCount; ++i) {
             PathNode* child = node->children[i];
-            if (node->g + UNIT_STEP < child->g) {
-                child->g = node->g + invokeCallback(costFn, node, child, QUERY_CODE, costData);
-                child->f = child->g + child->h;
-                child->parent = node;
-                refreshIfOpen(child);
-                pushPending(child);
-            }
+            if (node->g + UNIT_STEP < child->g)
+                passOn(node, child,
+                       node->g + invokeCallback(costFn, node, child, QUERY_CODE, costData));
         }
     }
 }
 
-// Cells come from a pool and go back to a spare stack, never to the heap.
-void PathSearch::pushPending(PathNode* node) {
-    PendingCell* cell = spareCells;
-    if (cell)
-        spareCells = cell->below;
-    else
-        cell = cellPool.take();
-    *cell = PendingCell{node, pending};
-    pending = cell;
-}
-
-PathNode* PathSearch::popPending() {
-    PendingCell* top = pending;
-    PathNode* node = top->node;
-    pending = top->below;
-    top->below = spareCells;
-    spareCells = top;
-    return node;
+void PathSearch::passOn(PathNode* from, PathNode* child, int32_t g) {
+    child->g = g;
+    child->f = g + child->h;
+    child->parent = from;
+    refreshIfOpen(child);
+    pending.push_back(child);
 }
 
 // Bresenham's walk. The minor axis steps as soon as the error reaches 0, which

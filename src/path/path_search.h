@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
-#include "path/chunk_pool.h"
-#include "path/node_index.h"
+#include "path/node_store.h"
 #include "path/open_list.h"
 #include "path/path_node.h"
 
@@ -56,13 +56,11 @@ class PathSearch {
     OpenList openList;
     PathNode* closedList = nullptr;
     PathNode* best = nullptr;
-    PendingCell* pending = nullptr;
+    // The propagation stack, last in first out; empty between searches' steps.
+    std::vector<PathNode*> pending;
 
     // Storage kept from search to search; a new search reuses it from the start.
-    ChunkPool<SearchNode> nodePool;
-    ChunkPool<PendingCell> cellPool;
-    PendingCell* spareCells = nullptr;
-    NodeIndex index;
+    NodeStore nodes;
 
     // The code costFn and validFn are always called with.
     static constexpr int32_t QUERY_CODE = 0;
@@ -78,7 +76,7 @@ class PathSearch {
     void clearNodes();
     SearchNode* createNode(int32_t x, int32_t y, PathNode* parent, int32_t g);
     // The node with this id in the open or the closed list; null when neither has it.
-    SearchNode* findNode(int32_t id) const;
+    SearchNode* findNode(int32_t id);
     PathNode* popBest();
     void expandNode(PathNode* parent);
     void linkChild(PathNode* parent, const PathNode* probe);
@@ -87,8 +85,7 @@ class PathSearch {
     void refreshIfOpen(PathNode* node);
 
     void propagateCost(PathNode* improved);
-    void pushPending(PathNode* node);
-    PathNode* popPending();
+    void passOn(PathNode* from, PathNode* child, int32_t g);
 };
 
 // The game's one search, set up afresh by every floor load.
