@@ -186,7 +186,7 @@ void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
         propagateCost(node);
 }
 
-// One index serves both lists; the node knows which one it is in.
+// One store serves both lists; the node knows which one it is in.
 SearchNode* PathSearch::findNode(int32_t id) {
     return nodes.find(id);
 }
