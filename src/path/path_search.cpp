@@ -63,7 +63,8 @@ void PathSearch::notifyList(const PathNode* parent, const PathNode* node, int32_
 void PathSearch::clearNodes() {
     openList.clear();
     closedList = nullptr;
-    nodes.startSearch();
+    index.clear();
+    nodePool.releaseAll();
 }
 
 bool PathSearch::findPath(int32_t sx, int32_t sy, int32_t gx, int32_t gy) {
@@ -105,15 +106,15 @@ int32_t PathSearch::searchStep() {
 }
 
 SearchNode* PathSearch::createNode(int32_t x, int32_t y, PathNode* parent, int32_t g) {
-    const int32_t id = nodeId(x, y);
-    SearchNode* created = nodes.make(id);
+    SearchNode* created = nodePool.take();
     PathNode& node = created->node;
     initNode(node, x, y);
     node.parent = parent;
     node.g = g;
     node.h = estimate(x, y);
     node.f = g + node.h;
-    node.id = id;
+    node.id = nodeId(x, y);
+    index.add(node.id, created);
     return created;
 }
 
@@ -186,9 +187,9 @@ void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
         propagateCost(node);
 }
 
-// One store serves both lists; the node knows which one it is in.
-SearchNode* PathSearch::findNode(int32_t id) {
-    return nodes.find(id);
+// One index serves both lists; the node knows which one it is in.
+SearchNode* PathSearch::findNode(int32_t id) const {
+    return index.find(id);
 }
 
 void PathSearch::insertOpen(SearchNode* node) {

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "path/node_store.h"
+#include "path/chunk_pool.h"
+#include "path/node_index.h"
 #include "path/open_list.h"
 #include "path/path_node.h"
 
@@ -60,7 +61,8 @@ class PathSearch {
     std::vector<PathNode*> pending;
 
     // Storage kept from search to search; a new search reuses it from the start.
-    NodeStore nodes;
+    ChunkPool<SearchNode> nodePool;
+    NodeIndex index;
 
     // The code costFn and validFn are always called with.
     static constexpr int32_t QUERY_CODE = 0;
@@ -76,7 +78,7 @@ class PathSearch {
     void clearNodes();
     SearchNode* createNode(int32_t x, int32_t y, PathNode* parent, int32_t g);
     // The node with this id in the open or the closed list; null when neither has it.
-    SearchNode* findNode(int32_t id);
+    SearchNode* findNode(int32_t id) const;
     PathNode* popBest();
     void expandNode(PathNode* parent);
     void linkChild(PathNode* parent, const PathNode* probe);

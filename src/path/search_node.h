@@ -14,8 +14,7 @@ struct SearchNode {
     // The chain of records: open nodes whose f is above every f in front of them.
     SearchNode* prevRecord;
     SearchNode* nextRecord;
-    int32_t key;     // node.f as the open list last saw it
-    uint32_t search; // the search that made the node
+    int32_t key; // node.f as the open list last saw it
     bool open;
     bool record;
 };
