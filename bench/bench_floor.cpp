@@ -10,6 +10,7 @@
 namespace {
 constexpr int32_t SMALL_SIDE = 16;
 constexpr int32_t LARGE_SIDE = 120;
+constexpr int32_t HUGE_SIDE = 480;
 
 void emptyFloor(int32_t side) {
     buildFloor({"."});
@@ -35,9 +36,20 @@ void furnish(int32_t side) {
     addMedkit(side - 3, 1);
 }
 
-void useGameSettings() {
+int32_t sideOf(BenchFloor floor) {
+    switch (floor) {
+    case BenchFloor::SMALL:
+        return SMALL_SIDE;
+    case BenchFloor::HUGE_UNREACHABLE:
+        return HUGE_SIDE;
+    default:
+        return LARGE_SIDE;
+    }
+}
+
+void useGameSettings(BenchFloor floor) {
     panelWidth = 160;
-    bandHeight = 32;
+    bandHeight = floor == BenchFloor::HUGE_UNREACHABLE ? 0 : 32;
     rosterTop = 40;
     rosterRowHeight = 60;
     highlightColor = 0x7BEF;
@@ -56,11 +68,11 @@ Pointer pointerOver(int32_t x, int32_t y) {
 } // namespace
 
 Pointer setUpFloor(BenchFloor floor) {
-    useGameSettings();
-    const int32_t side = floor == BenchFloor::SMALL ? SMALL_SIDE : LARGE_SIDE;
+    useGameSettings(floor);
+    const int32_t side = sideOf(floor);
     emptyFloor(side);
     furnish(side);
-    if (floor == BenchFloor::LARGE_UNREACHABLE)
+    if (floor == BenchFloor::LARGE_UNREACHABLE || floor == BenchFloor::HUGE_UNREACHABLE)
         wallRing(2, 2);
     addUnit(SIDE_SQUAD, 2, 2);
     addUnit(SIDE_ENEMY, side - 3, side / 2);

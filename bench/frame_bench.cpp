@@ -47,6 +47,22 @@ void frameOver(benchmark::State& state, BenchFloor floor) {
     // The preview's search is the frame's last: its result says it ran.
     state.SetLabel(pathSearch.bestNode() ? "route found" : "no route");
 }
+
+// The pointer moves to the next cell every frame, so no frame can use the one
+// before it: each one searches the whole map.
+void movingFrameOver(benchmark::State& state, BenchFloor floor) {
+    startDrawing();
+    const Pointer pointer = setUpFloor(floor);
+    const Pointer beside{pointer.x - 1, pointer.y};
+    bool there = false;
+    for (auto _ : state) {
+        const Pointer& at = there ? beside : pointer;
+        drawFrame(at.x, at.y);
+        there = !there;
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(pathSearch.bestNode() ? "route found" : "no route");
+}
 } // namespace
 
 void registerFrameBenchmarks() {
@@ -60,4 +76,7 @@ void registerFrameBenchmarks() {
     benchmark::RegisterBenchmark("frame/preview120_unreachable", frameOver,
                                  BenchFloor::LARGE_UNREACHABLE)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("frame/preview480_unreachable", movingFrameOver,
+                                 BenchFloor::HUGE_UNREACHABLE)
+        ->Unit(benchmark::kMillisecond);
 }

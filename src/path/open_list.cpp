@@ -3,57 +3,54 @@
 #include <climits>
 
 namespace {
+// Keys spread wider than this are left to the chain walk; step costs that
+// large are no map's.
+constexpr int64_t WIDEST_RING = int64_t{1} << 16;
+
 SearchNode* nextOf(const SearchNode* node) {
     return node->node.next ? bookkeepingOf(node->node.next) : nullptr;
-}
-
-int32_t maxOf(const SearchNode* node) {
-    return node ? node->maxF : INT32_MIN;
 }
 } // namespace
 
 void OpenList::clear() {
-    root = first = last = nullptr;
-}
-
-uint32_t OpenList::nextPriority() {
-    seed ^= seed << 13;
-    seed ^= seed >> 17;
-    seed ^= seed << 5;
-    return seed;
-}
-
-// The node where a walk from the head past every f below the given one stops.
-SearchNode* OpenList::firstAtLeast(int32_t f) const {
-    // Often the head already does; the tree walk would end there too.
-    if (first && first->f >= f)
-        return first;
-    SearchNode* at = root;
-    while (at) {
-        if (maxOf(at->left) >= f)
-            at = at->left;
-        else if (at->f >= f)
-            return at;
-        else
-            at = maxOf(at->right) >= f ? at->right : nullptr;
+    if (ringInUse) {
+        for (SearchNode* record = firstRecord; record; record = record->nextRecord)
+            ring.unset(record->key);
+    } else {
+        ring.reset(0);
+        ringInUse = true;
     }
-    return nullptr;
+    first = last = firstRecord = lastRecord = nullptr;
+}
+
+SearchNode* OpenList::firstRecordAtLeast(int32_t f) const {
+    if (!firstRecord || f <= firstRecord->key)
+        return firstRecord;
+    if (f > lastRecord->key)
+        return nullptr;
+    if (ringInUse)
+        return ring.atOrAfter(f);
+    SearchNode* record = firstRecord;
+    while (record->key < f)
+        record = record->nextRecord;
+    return record;
 }
 
 SearchNode* OpenList::insert(SearchNode* node) {
-    SearchNode* after = firstAtLeast(node->node.f);
-    SearchNode* before = after ? after->prev : last;
     node->open = true;
-    linkInOrder(node, before, after);
-    attachLeaf(node, before, after);
-    while (node->up && node->up->priority < node->priority)
-        rotateUp(node);
-    for (SearchNode* above = node->up; above && above->maxF < node->f; above = above->up)
-        above->maxF = node->f;
+    node->key = node->node.f;
+    SearchNode* after = firstRecordAtLeast(node->key);
+    SearchNode* before = after ? after->prev : last;
+    linkBetween(node, before, after);
+    SearchNode* previousRecord = after ? after->prevRecord : lastRecord;
+    // An equal f in front of it no longer counts as above everything before.
+    if (after && after->key == node->key)
+        demote(after);
+    promote(node, previousRecord);
     return before;
 }
 
-void OpenList::linkInOrder(SearchNode* node, SearchNode* before, SearchNode* after) {
+void OpenList::linkBetween(SearchNode* node, SearchNode* before, SearchNode* after) {
     node->prev = before;
     node->node.next = after ? &after->node : nullptr;
     if (before)
@@ -66,87 +63,131 @@ void OpenList::linkInOrder(SearchNode* node, SearchNode* before, SearchNode* aft
         last = node;
 }
 
-// In list order the node's neighbours are before and after: one of them has a
-// free slot on the node's side.
-void OpenList::attachLeaf(SearchNode* node, SearchNode* before, SearchNode* after) {
-    node->left = node->right = nullptr;
-    node->f = node->maxF = node->node.f;
-    node->priority = nextPriority();
-    if (!root) {
-        node->up = nullptr;
-        root = node;
-    } else if (after && !after->left) {
-        node->up = after;
-        after->left = node;
-    } else {
-        node->up = before;
-        before->right = node;
-    }
-}
-
-void OpenList::rotateUp(SearchNode* node) {
-    SearchNode* parent = node->up;
-    SearchNode* grand = parent->up;
-    if (parent->left == node) {
-        parent->left = node->right;
-        if (node->right)
-            node->right->up = parent;
-        node->right = parent;
-    } else {
-        parent->right = node->left;
-        if (node->left)
-            node->left->up = parent;
-        node->left = parent;
-    }
-    parent->up = node;
-    node->up = grand;
-    if (!grand)
-        root = node;
-    else if (grand->left == parent)
-        grand->left = node;
-    else
-        grand->right = node;
-    pull(parent);
-    pull(node);
-}
-
-// Recomputes the subtree's largest f; true when it changed.
-bool OpenList::pull(SearchNode* node) {
-    int32_t most = node->f;
-    if (maxOf(node->left) > most)
-        most = node->left->maxF;
-    if (maxOf(node->right) > most)
-        most = node->right->maxF;
-    const bool changed = most != node->maxF;
-    node->maxF = most;
-    return changed;
-}
-
 SearchNode* OpenList::popHead() {
     SearchNode* head = first;
     if (!head)
         return nullptr;
+    SearchNode* groupEnd = head->nextRecord;
+    demote(head);
     head->open = false;
     first = nextOf(head);
     if (first)
         first->prev = nullptr;
     else
         last = nullptr;
-    // The head is the leftmost node: only a right subtree can hang below it.
-    SearchNode* parent = head->up;
-    if (head->right)
-        head->right->up = parent;
-    if (parent)
-        parent->left = head->right;
-    else
-        root = head->right;
-    for (SearchNode* above = parent; above && pull(above); above = above->up) {
-    }
+    findRecords(first, groupEnd, nullptr, INT64_MIN, head->key);
     return head;
 }
 
-void OpenList::refresh(SearchNode* node) {
-    node->f = node->node.f;
-    for (SearchNode* at = node; at && pull(at); at = at->up) {
+// Links the node into the chain behind the given record, at the front for none.
+void OpenList::promote(SearchNode* node, SearchNode* previousRecord) {
+    SearchNode*& link = previousRecord ? previousRecord->nextRecord : firstRecord;
+    SearchNode* nextRecord = link;
+    node->record = true;
+    node->prevRecord = previousRecord;
+    node->nextRecord = nextRecord;
+    link = node;
+    (nextRecord ? nextRecord->prevRecord : lastRecord) = node;
+    placeKey(node);
+}
+
+void OpenList::demote(SearchNode* record) {
+    SearchNode* previousRecord = record->prevRecord;
+    SearchNode* nextRecord = record->nextRecord;
+    (previousRecord ? previousRecord->nextRecord : firstRecord) = nextRecord;
+    (nextRecord ? nextRecord->prevRecord : lastRecord) = previousRecord;
+    record->record = false;
+    if (ringInUse)
+        ring.unset(record->key);
+}
+
+// Demotes the records from this one on while their key is not above the given
+// one; returns the first record left.
+SearchNode* OpenList::demoteUpTo(SearchNode* record, int32_t key) {
+    while (record && record->key <= key) {
+        SearchNode* next = record->nextRecord;
+        demote(record);
+        record = next;
     }
+    return record;
+}
+
+// The nodes from `from` up to `end` were dominated by a record that left or
+// sank to `above`: those now above everything in front of them become records.
+// The group's key was the old record's, so none is above it, and from one equal
+// to it on all are dominated again.
+void OpenList::findRecords(SearchNode* from, SearchNode* end, SearchNode* previousRecord,
+                           int64_t above, int32_t groupKey) {
+    for (SearchNode* node = from; node != end; node = nextOf(node)) {
+        if (node->key <= above)
+            continue;
+        promote(node, previousRecord);
+        if (node->key == groupKey)
+            return;
+        previousRecord = node;
+        above = node->key;
+    }
+}
+
+void OpenList::refresh(SearchNode* node) {
+    const int32_t was = node->key;
+    const int32_t now = node->node.f;
+    if (now == was)
+        return;
+    if (node->record) {
+        recordChanged(node, was);
+        return;
+    }
+    node->key = now;
+    if (now < was)
+        return; // still dominated
+    SearchNode* groupRecord = node->prev;
+    while (!groupRecord->record)
+        groupRecord = groupRecord->prev;
+    if (now <= groupRecord->key)
+        return;
+    demoteUpTo(groupRecord->nextRecord, now);
+    promote(node, groupRecord);
+}
+
+void OpenList::recordChanged(SearchNode* record, int32_t was) {
+    SearchNode* previousRecord = record->prevRecord;
+    SearchNode* groupEnd = record->nextRecord;
+    demote(record);
+    const int32_t now = record->node.f;
+    record->key = now;
+    if (now > was) {
+        demoteUpTo(groupEnd, now);
+        promote(record, previousRecord);
+        return;
+    }
+    if (!previousRecord || now > previousRecord->key) {
+        promote(record, previousRecord);
+        findRecords(nextOf(record), groupEnd, record, now, was);
+    } else {
+        findRecords(nextOf(record), groupEnd, previousRecord, previousRecord->key, was);
+    }
+}
+
+void OpenList::placeKey(SearchNode* record) {
+    if (!ringInUse)
+        return;
+    const int64_t spread = int64_t{lastRecord->key} - firstRecord->key;
+    if (spread < static_cast<int64_t>(ring.capacity()))
+        ring.set(record->key, record);
+    else
+        refillRing();
+}
+
+// Every record's key goes into a ring wide enough, or the ring is left empty.
+void OpenList::refillRing() {
+    const int64_t spread = int64_t{lastRecord->key} - firstRecord->key;
+    if (spread >= WIDEST_RING) {
+        ring.reset(0);
+        ringInUse = false;
+        return;
+    }
+    ring.reset(static_cast<size_t>(2 * (spread + 1)));
+    for (SearchNode* record = firstRecord; record; record = record->nextRecord)
+        ring.set(record->key, record);
 }

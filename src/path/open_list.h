@@ -1,12 +1,14 @@
 // The open list: a linked list in the order nodes are taken off, where a node
 // goes in front of the first node whose f is not below its own. Nodes whose f
-// changes keep their place, so the list need not be sorted; a tree over list
-// positions that knows each subtree's largest f finds the insertion point in
-// logarithmic time all the same.
+// changes keep their place, so the list need not be sorted. Only a record, a
+// node whose f is above every f in front of it, can be that first node, and
+// the records' f rise along the list: they form a chain of their own, found
+// by f in a ring of buckets, and a new node lands in front of a record.
 #pragma once
 
 #include <cstdint>
 
+#include "path/key_ring.h"
 #include "path/search_node.h"
 
 class OpenList {
@@ -22,15 +24,23 @@ class OpenList {
     void refresh(SearchNode* node);
 
   private:
-    SearchNode* root = nullptr;
     SearchNode* first = nullptr;
     SearchNode* last = nullptr;
-    uint32_t seed = 0x9E3779B9u;
+    SearchNode* firstRecord = nullptr;
+    SearchNode* lastRecord = nullptr;
+    KeyRing ring;
+    // Off for the rest of a search whose keys spread too far for the ring:
+    // the chain is walked instead.
+    bool ringInUse = false;
 
-    uint32_t nextPriority();
-    SearchNode* firstAtLeast(int32_t f) const;
-    void linkInOrder(SearchNode* node, SearchNode* before, SearchNode* after);
-    void attachLeaf(SearchNode* node, SearchNode* before, SearchNode* after);
-    void rotateUp(SearchNode* node);
-    static bool pull(SearchNode* node);
+    SearchNode* firstRecordAtLeast(int32_t f) const;
+    void linkBetween(SearchNode* node, SearchNode* before, SearchNode* after);
+    void promote(SearchNode* node, SearchNode* previousRecord);
+    void demote(SearchNode* record);
+    SearchNode* demoteUpTo(SearchNode* record, int32_t key);
+    void findRecords(SearchNode* from, SearchNode* end, SearchNode* previousRecord, int64_t above,
+                     int32_t groupKey);
+    void recordChanged(SearchNode* record, int32_t was);
+    void placeKey(SearchNode* record);
+    void refillRing();
 };

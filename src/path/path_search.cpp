@@ -13,9 +13,8 @@ PathSearch::PathSearch()
     : costFn(nullptr), validFn(nullptr), childNotifyFn(nullptr), listNotifyFn(nullptr), costData(0),
       notifyData(0) {}
 
-PathSearch::~PathSearch() {
-    clearNodes();
-}
+// The storage goes with its members; nothing else is held.
+PathSearch::~PathSearch() = default;
 
 void PathSearch::setRows(int32_t rowCount) {
     rows = rowCount;
@@ -209,47 +208,27 @@ void PathSearch::insertOpen(SearchNode* node) {
 void PathSearch::propagateCost(PathNode* improved) {
     for (int32_t i = 0; i < improved->childCount; ++i) {
         PathNode* child = improved->children[i];
-        if (improved->g + UNIT_STEP < child->g) {
-            child->g = improved->g + UNIT_STEP;
-            child->f = child->g + child->h;
-            child->parent = improved;
-            refreshIfOpen(child);
-            pushPending(child);
-        }
+        if (improved->g + UNIT_STEP < child->g)
+            passOn(improved, child, improved->g + UNIT_STEP);
     }
-    while (pending) {
-        PathNode* node = popPending();
+    while (!pending.empty()) {
+        PathNode* node = pending.back();
+        pending.pop_back();
         for (int32_t i = 0; i < node->childCount; ++i) {
             PathNode* child = node->children[i];
-            if (node->g + UNIT_STEP < child->g) {
-                child->g = node->g + invokeCallback(costFn, node, child, QUERY_CODE, costData);
-                child->f = child->g + child->h;
-                child->parent = node;
-                refreshIfOpen(child);
-                pushPending(child);
-            }
+            if (node->g + UNIT_STEP < child->g)
+                passOn(node, child,
+                       node->g + invokeCallback(costFn, node, child, QUERY_CODE, costData));
         }
     }
 }
 
-// Cells come from a pool and go back to a spare stack, never to the heap.
-void PathSearch::pushPending(PathNode* node) {
-    PendingCell* cell = spareCells;
-    if (cell)
-        spareCells = cell->below;
-    else
-        cell = cellPool.take();
-    *cell = PendingCell{node, pending};
-    pending = cell;
-}
-
-PathNode* PathSearch::popPending() {
-    PendingCell* top = pending;
-    PathNode* node = top->node;
-    pending = top->below;
-    top->below = spareCells;
-    spareCells = top;
-    return node;
+void PathSearch::passOn(PathNode* from, PathNode* child, int32_t g) {
+    child->g = g;
+    child->f = g + child->h;
+    child->parent = from;
+    refreshIfOpen(child);
+    pending.push_back(child);
 }
 
 // Bresenham's walk. The minor axis steps as soon as the error reaches 0, which

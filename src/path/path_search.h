@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "path/chunk_pool.h"
 #include "path/node_index.h"
@@ -56,12 +57,11 @@ class PathSearch {
     OpenList openList;
     PathNode* closedList = nullptr;
     PathNode* best = nullptr;
-    PendingCell* pending = nullptr;
+    // The propagation stack, last in first out; empty between searches' steps.
+    std::vector<PathNode*> pending;
 
     // Storage kept from search to search; a new search reuses it from the start.
     ChunkPool<SearchNode> nodePool;
-    ChunkPool<PendingCell> cellPool;
-    PendingCell* spareCells = nullptr;
     NodeIndex index;
 
     // The code costFn and validFn are always called with.
@@ -87,8 +87,7 @@ class PathSearch {
     void refreshIfOpen(PathNode* node);
 
     void propagateCost(PathNode* improved);
-    void pushPending(PathNode* node);
-    PathNode* popPending();
+    void passOn(PathNode* from, PathNode* child, int32_t g);
 };
 
 // The game's one search, set up afresh by every floor load.

@@ -8,18 +8,15 @@
 
 #include "path/path_node.h"
 
-// Laid out so that the fields a walk down the tree reads share one cache line.
-struct alignas(64) SearchNode {
-    PathNode node;
-    SearchNode* prev; // in list order
-    // A tree over open-list positions, in list order, each subtree knowing its largest f.
-    SearchNode* left;
-    SearchNode* right;
-    SearchNode* up;
-    int32_t f; // node.f as the tree last saw it
-    int32_t maxF;
-    uint32_t priority;
+struct SearchNode {
+    PathNode node; // node.next is the link in list order
+    SearchNode* prev;
+    // The chain of records: open nodes whose f is above every f in front of them.
+    SearchNode* prevRecord;
+    SearchNode* nextRecord;
+    int32_t key; // node.f as the open list last saw it
     bool open;
+    bool record;
 };
 
 static_assert(std::is_standard_layout<SearchNode>::value, "node must sit at offset 0");

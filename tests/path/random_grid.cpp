@@ -33,6 +33,12 @@ int32_t randomSide(SplitMix& rng) {
     return 41 + rng.below(24);
 }
 
+constexpr int32_t STEEP_STYLE = 3;
+// Past the widest spread of f the fast engine finds by bucket.
+constexpr int32_t STEEPEST_PRICE = 1 << 18;
+constexpr int32_t LARGEST_SIDE = 480;
+constexpr int32_t PATCH_SIDE = 48;
+
 int32_t randomPrice(SplitMix& rng, int32_t wallChance, int32_t priceStyle) {
     if (rng.percent(wallChance))
         return 0;
@@ -41,9 +47,20 @@ int32_t randomPrice(SplitMix& rng, int32_t wallChance, int32_t priceStyle) {
         return 1;
     case 1:
         return 1 + rng.below(9);
+    case STEEP_STYLE:
+        return rng.percent(50) ? 1 : 1 + rng.below(STEEPEST_PRICE);
     default:
         return rng.percent(85) ? 1 : 2 + rng.below(8);
     }
+}
+
+int32_t randomPriceStyle(SplitMix& rng) {
+    return rng.percent(3) ? STEEP_STYLE : rng.below(3);
+}
+
+int32_t randomWallChance(SplitMix& rng) {
+    static const int32_t WALL_CHANCES[] = {0, 5, 15, 25, 35, 45, 60};
+    return WALL_CHANCES[rng.below(7)];
 }
 
 int32_t randomRows(SplitMix& rng, int32_t height) {
@@ -99,9 +116,9 @@ RandomGrid randomGrid(SplitMix& rng) {
     RandomGrid grid;
     grid.width = randomSide(rng);
     grid.height = rng.percent(80) ? grid.width : randomSide(rng);
-    static const int32_t WALL_CHANCES[] = {0, 5, 15, 25, 35, 45, 60};
-    const int32_t wallChance = WALL_CHANCES[rng.below(7)];
-    const int32_t priceStyle = rng.below(3);
+    const int32_t wallChance = randomWallChance(rng);
+    const int32_t priceStyle = randomPriceStyle(rng);
+    grid.steep = priceStyle == STEEP_STYLE;
     grid.prices.resize(grid.width * grid.height);
     for (int32_t& cellPrice : grid.prices)
         cellPrice = randomPrice(rng, wallChance, priceStyle);
@@ -110,8 +127,31 @@ RandomGrid randomGrid(SplitMix& rng) {
     grid.priced = rng.percent(90);
     grid.stepwise = rng.percent(10);
     placeEnds(grid, rng);
-    if (grid.width * grid.height <= 64 && rng.percent(10))
+    // Steep prices would drive an unbounded search far out.
+    if (!grid.steep && grid.width * grid.height <= 64 && rng.percent(10))
         unbound(grid, rng);
+    return grid;
+}
+
+RandomGrid largestMapGrid(SplitMix& rng) {
+    RandomGrid grid;
+    grid.width = grid.height = grid.rows = LARGEST_SIDE;
+    grid.prices.assign(LARGEST_SIDE * LARGEST_SIDE, 0);
+    const int32_t side = 1 + rng.below(PATCH_SIDE);
+    const int32_t left = rng.below(LARGEST_SIDE - side + 1);
+    const int32_t top = rng.below(LARGEST_SIDE - side + 1);
+    const int32_t wallChance = randomWallChance(rng);
+    const int32_t priceStyle = randomPriceStyle(rng);
+    grid.steep = priceStyle == STEEP_STYLE;
+    for (int32_t y = top; y < top + side; ++y)
+        for (int32_t x = left; x < left + side; ++x)
+            grid.prices[y * LARGEST_SIDE + x] = randomPrice(rng, wallChance, priceStyle);
+    grid.priced = rng.percent(90);
+    grid.stepwise = rng.percent(10);
+    grid.startX = left + rng.below(side);
+    grid.startY = top + rng.below(side);
+    grid.goalX = left + rng.below(side);
+    grid.goalY = top + rng.below(side);
     return grid;
 }
 
@@ -126,6 +166,7 @@ std::string RandomGrid::describe() const {
             const int32_t cellPrice = prices[y * width + x];
             out << (cellPrice == 0   ? '#'
                     : cellPrice == 1 ? '.'
+                    : cellPrice > 9  ? '^'
                                      : static_cast<char>('0' + cellPrice));
         }
         out << '\n';

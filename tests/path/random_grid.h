@@ -22,6 +22,7 @@ struct RandomGrid {
     int32_t rows = 1;
     int32_t startX = 0, startY = 0, goalX = 0, goalY = 0;
     bool stepwise = false; // driven by startSearch and searchStep instead of findPath
+    bool steep = false;    // prices so high that the f of open nodes lie far apart
 
     bool open(int32_t x, int32_t y) const;
     int32_t price(int32_t x, int32_t y) const;
@@ -29,3 +30,6 @@ struct RandomGrid {
 };
 
 RandomGrid randomGrid(SplitMix& rng);
+// A map of the largest size, walled but for a random patch somewhere in it, so
+// that even the plain engine searches it quickly.
+RandomGrid largestMapGrid(SplitMix& rng);
