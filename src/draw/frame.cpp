@@ -82,7 +82,10 @@ void drawFrame(int32_t mouseX, int32_t mouseY) {
 void paintFrame(int32_t mouseX, int32_t mouseY) {
     if (!backBuffer)
         return;
-    clear_bitmap(backBuffer);
+    // A background smaller than the frame (tiles.bmp may be any size) leaves
+    // the rest black; one that covers it all is all there is to clear.
+    if (mapBackground->w < backBuffer->w || mapBackground->h < backBuffer->h)
+        clear_bitmap(backBuffer);
     blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
     drawUnits();
     const ScreenPoint live = pointerReader ? pointerReader() : ScreenPoint{mouseX, mouseY};
