@@ -18,7 +18,8 @@ Vellmora, a turn-based squad tactics game.
   --help         show this text
 
 While playing: Alt+Enter switches between window and full screen; left button
-walks or shoots, right button ends the soldier's turn, Esc quits.
+walks or shoots, right button ends the soldier's turn, any key skips the screen
+between two floors after its first second, Esc quits.
 HELP
     exit 0 ;;
 esac

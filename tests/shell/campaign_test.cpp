@@ -19,11 +19,14 @@ const std::vector<std::string> EXIT_NEARBY = {"........", "...E....", "........"
                                               "........", "........", "......##", "......#."};
 
 // Presses the same cell again and again; presses outside the soldier's turn
-// and during the transition are ignored by the game.
+// are ignored by the game, and one ends the transition after its first second.
 void keepPressing(ScriptedPlatform& play, int32_t x, int32_t y, int32_t times) {
     for (int32_t i = 0; i < times; ++i)
         play.hold(pressAtCell(x, y), 1).hold(pointerAtCell(x, y), 2);
 }
+
+// At the default tick of 100 ms.
+constexpr int32_t TICKS_OF_A_SECOND = 10;
 
 class Game : public PlayScene {
   protected:
@@ -52,7 +55,7 @@ TEST_F(Game, LeavesFloorOneByTheExitAndCompletesOnTheLastFloorsExit) {
     EXPECT_EQ(units[0].x, 3);
     EXPECT_EQ(units[0].y, 1);
     EXPECT_TRUE(units[0].onFloor) << "the goal does not take the soldier off the floor";
-    EXPECT_GE(transitionFrames, 101);
+    EXPECT_GE(transitionFrames, TICKS_OF_A_SECOND) << "shown for a second, then a press ended it";
     EXPECT_LT(play.ticks(), 300) << "ended by the goal, not by Esc";
 }
 
@@ -94,7 +97,13 @@ TEST_F(Game, KillingTheLastEnemyBringsTheNextFloorAfterTheDisplayAndTheTransitio
     target.health = 1;
     target.dodge = 1;
     ScriptedPlatform play;
-    countTransitionFrames(play);
+    int32_t mapFramesWithShot = 0, noticesWithShot = 0;
+    play.onPresent = [&](BITMAP* frame) {
+        const bool notice = showsTransition(frame);
+        transitionFrames += notice;
+        if (shotTimer > 0)
+            ++(notice ? noticesWithShot : mapFramesWithShot);
+    };
     int32_t killedAt = -1, loadedAt = -1;
     play.onTick = [&] {
         if (killedAt < 0 && enemiesLeft == 0)
@@ -109,6 +118,8 @@ TEST_F(Game, KillingTheLastEnemyBringsTheNextFloorAfterTheDisplayAndTheTransitio
     EXPECT_GE(loadedAt - killedAt, TEST_SHOT_TICKS + 100);
     EXPECT_LE(loadedAt - killedAt, TEST_SHOT_TICKS + 101);
     EXPECT_GE(transitionFrames, 101);
+    EXPECT_EQ(noticesWithShot, 0) << "the shot's number stays on the map";
+    EXPECT_GT(mapFramesWithShot, TEST_SHOT_TICKS);
 }
 
 TEST_F(Game, AFloorListedWithoutASquadIsOverNotLost) {
