@@ -23,8 +23,7 @@ void showNotice() {
 // Ticks of the first second: a press then was most likely meant for the
 // floor just left, so it does not end the notice.
 int32_t ticksBeforeSkip() {
-    const int32_t interval = timerIntervalMs(tickMs);
-    return (MS_PER_SECOND + interval - 1) / interval;
+    return (MS_PER_SECOND - 1) / timerIntervalMs(tickMs) + 1;
 }
 
 // One look at the keys and buttons; true for a new key or press that may end
@@ -34,10 +33,11 @@ bool skipWanted(bool mayEnd) {
     const bool down = platform.mouseButtons() != 0;
     const bool newPress = down && !buttonHeld;
     buttonHeld = down;
-    if (mayEnd && (platform.keyPressed() || newPress))
-        return true;
-    platform.clearKeys(); // keys of the first second are dropped
-    return false;
+    if (!mayEnd) {
+        platform.clearKeys(); // keys of the first second are dropped
+        return false;
+    }
+    return platform.keyPressed() || newPress;
 }
 } // namespace
 
