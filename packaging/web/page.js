@@ -11,7 +11,7 @@
   const FRAME_SLACK_MS = 2; // frame times jitter; a 60 Hz frame must still count
   const PAGE_MARGIN = 16;
   const DATA_FILE = 'vellmora.data';
-  const FAILURE_PREFIX = 'prowlgrid: ';
+  const FAILURE_PREFIX = 'vellmora: ';
   const BUTTON_BITS = {0: 1, 2: 2}; // DOM button number to the game's bit
   const MODIFIER_KEYS = new Set(['Shift', 'Control', 'Alt', 'Meta', 'AltGraph', 'CapsLock']);
   // Keys that would scroll the page under the game.

@@ -4,9 +4,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shell/platform.h"
+
 void reportFailure(const std::string& cause) {
-    std::fprintf(stderr, "prowlgrid: %s\n", cause.c_str());
+    const std::string line = "vellmora: " + cause;
+    std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
+    platform.showFailure(line.c_str());
 }
 
 std::string missingDataFile(const std::string& path) {

@@ -4,7 +4,9 @@
 
 #include <string>
 
-// Prints "prowlgrid: <cause>" and a line feed on standard error.
+// Prints "vellmora: <cause>" and a line feed on standard error, under the
+// game's name as the player knows it, and shows the same line where a player
+// who started the game without a terminal sees it (platform.showFailure).
 void reportFailure(const std::string& cause);
 
 // "<what> cannot be opened ..." with where the game looked: a player who started

@@ -14,6 +14,7 @@ bool noScreen(const DisplayOptions&, int32_t) {
     return false;
 }
 void noTitle(const char*) {}
+void noFailureShown(const char*) {}
 void noCloseBox(CloseHandler) {}
 BITMAP* noBuffer() {
     return nullptr;
@@ -50,6 +51,7 @@ constexpr Platform makeNullPlatform() {
     table.stopTicks = noTicksToStop;
     table.transparentText = nothing;
     table.endLibrary = nothing;
+    table.showFailure = noFailureShown;
     table.present = presentNothing;
     table.mouseX = zero;
     table.mouseY = zero;

@@ -34,6 +34,9 @@ struct Platform {
     void (*stopTicks)(TickHandler handler);
     void (*transparentText)();         // text is drawn without a background from now on
     void (*endLibrary)();              // the library's own shutdown, before the process ends
+    // The failure line, once more where a player who started the game from a
+    // menu sees it; standard error has it already. Nothing where none is needed.
+    void (*showFailure)(const char* line);
 
     // Play.
     void (*present)(BITMAP* frame);  // show the whole frame on the screen

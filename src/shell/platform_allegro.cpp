@@ -1,6 +1,9 @@
 #include "shell/platform_allegro.h"
 
 #include <allegro.h>
+#if defined(ALLEGRO_WINDOWS)
+#include <winalleg.h>
+#endif
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,9 +18,12 @@ constexpr int SHOT_FREQUENCY = 1000; // the sample's own pitch
 constexpr int TRANSPARENT_TEXT = -1;
 constexpr const char* NO_SOUND_CONFIG = "";
 
+bool libraryStarted = false;
+
 // The library's own shutdown then runs when the process exits.
 bool startLibrary() {
-    return install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) == 0;
+    libraryStarted = install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) == 0;
+    return libraryStarted;
 }
 
 // Their results are not looked at: a game without them still shows its screens.
@@ -64,7 +70,27 @@ void transparentText() {
 void endLibrary() {
     closeScaledScreen();
     allegro_exit();
+    libraryStarted = false;
 }
+
+#if defined(ALLEGRO_WINDOWS)
+constexpr const char* FAILURE_BOX_TITLE = "Vellmora";
+
+// A game started from the Start menu has no console: only a box is seen.
+void showFailure(const char* line) {
+    if (!libraryStarted) {
+        MessageBoxA(nullptr, line, FAILURE_BOX_TITLE, MB_OK | MB_ICONERROR);
+        return;
+    }
+    // A box cannot show over a full screen; the box is named after the window.
+    set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+    set_window_title(FAILURE_BOX_TITLE);
+    allegro_message("%s", line);
+}
+#else
+// The launchers show the line from standard error where no terminal shows it.
+void showFailure(const char*) {}
+#endif
 
 int32_t mouseButtons() {
     return mouse_b;
@@ -106,6 +132,7 @@ Platform allegroPlatform() {
     table.stopTicks = stopTicks;
     table.transparentText = transparentText;
     table.endLibrary = endLibrary;
+    table.showFailure = showFailure;
     table.present = presentScaled;
     table.mouseX = framePointerX;
     table.mouseY = framePointerY;

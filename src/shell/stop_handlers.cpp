@@ -57,7 +57,7 @@ void onCloseButton() {
 // threads that wait for this one. With the display gone there is nothing left
 // to restore on it.
 int onDisplayLost(Display*) {
-    static const char line[] = "prowlgrid: the connection to the display was lost\n";
+    static const char line[] = "vellmora: the connection to the display was lost\n";
     if (write(STDERR_FILENO, line, sizeof line - 1) < 0) {
         // nowhere left to tell
     }

@@ -30,7 +30,8 @@ TurnLoopEnd playPasses() {
         const int32_t mouseY = platform.mouseY();
         if (floorOver() && squadWipedOut())
             return TurnLoopEnd::SQUAD_LOST;
-        if (floorOver() && !enterNextFloor(hold))
+        // The last shot's number and notice stay on the map until its display ends.
+        if (floorOver() && shotTimer <= 0 && !enterNextFloor(hold))
             return stopSignal()    ? TurnLoopEnd::STOPPED
                    : allFloorsDone ? TurnLoopEnd::COMPLETED
                                    : TurnLoopEnd::FLOOR_REFUSED;

@@ -40,6 +40,25 @@ export DISPLAY=:$(cat "$work/display")
 passed=()
 pass() { passed+=("$1"); echo "-- passed: $1 (${SECONDS}s in)"; }
 
+# The id of a window "Vellmora" of CLASS, on the screen, whose size at[1] x at[2] passes WHERE.
+await_window() { # CLASS WHERE
+  for _ in $(seq 600); do
+    xwininfo -root -tree | awk -v class="(\"$1\"" '$2 == "\"Vellmora\":" && $3 == class {
+      split($5, at, /[x+]/); if (at[3] >= 0 && at[4] >= 0 && '"$2"') { if (!f) print $1; f = 1 } }
+      END { exit !f }' && return 0 || sleep 0.1
+  done; return 1
+}
+failure_shown() { # RUN_DIR CLASS COMMAND...: without a picture, stderr in a file as from a menu
+  local copy=$work/broken-$2 status=0 dialog
+  cp -r "$1" "$copy" && find "$copy" -name door.bmp -delete
+  (cd "$copy" && exec "${@:3}") 2>"$copy.err" &
+  dialog=$(await_window "$2" 'at[2] < 480') || { echo "no dialog: $(cat "$copy.err")" >&2; exit 1; }
+  xdotool mousemove --window "$dialog" 10 10 key Return # keys go where the pointer is
+  wait $! || status=$?
+  [ "$status" = 1 ] && grep -q '^vellmora: .*door.bmp is missing' "$copy.err" ||
+    { echo "status $status: $(cat "$copy.err")" >&2; exit 1; }
+}
+
 # ---------------------------------------------------------------- the .deb
 deb=$dist/vellmora_${version}_amd64.deb
 echo "== $deb"
@@ -82,6 +101,9 @@ ln -s "$top/vellmora" "$work/bin/vellmora"
   env HOME="$work" "$work/bin/vellmora" --scale 1)
 pass "tarball: started through a symbolic link from /, title equal to the deb's, --help"
 
+failure_shown "$top" xmessage ./vellmora
+pass "tarball: a failure with standard error in a file, its line also in a dialog"
+
 # ---------------------------------------------------------------- Windows
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export HOME=$work/home
@@ -110,6 +132,12 @@ folder=$work/windows/vellmora-$version-windows-x86_64
   sh -c "cd '$folder' && exec wine vellmora.exe"
 pass "zip: under Wine, title equal to the Linux build's, START, story, floor 1, a move, Esc"
 
+"$smoke" "$folder" "$work/title-linux.ppm" -- sh -c "cd '$folder' && exec wine vellmora-fullscreen.exe"
+pass "zip: the full-screen program under Wine, START, story, floor 1, Esc"
+
+failure_shown "$folder" vellmora.exe wine vellmora.exe
+pass "zip: a failure under Wine in a message box titled Vellmora, on standard error, status 1"
+
 setup=$dist/vellmora-$version-windows-x86_64-setup.exe
 echo "== $setup"
 drive=$WINEPREFIX/drive_c
@@ -121,6 +149,9 @@ wine "$setup" /S
 # From /, so only the shortcut can give the game its folder.
 (cd / && "$smoke" "$installed_dir" "$work/title-linux.ppm" --exact \
   --detached 'Vellmora\vellmora.exe' -- wine start /unix "$menu/Vellmora.lnk")
+# The silent uninstaller ends a running game first.
+wine start /unix "$menu/Vellmora (full screen).lnk"
+await_window vellmora-fullscreen.exe 'at[2] >= 480' >/dev/null || { echo "no full-screen game" >&2; exit 1; }
 wine "$installed_dir/uninstall.exe" /S
 # The uninstaller runs on from a copy of itself: wait for it to finish.
 for _ in $(seq 600); do
@@ -133,6 +164,6 @@ if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vell
   echo "left behind: the uninstall entry in the registry" >&2
   exit 1
 fi
-pass "installer: silent install, started from the start menu, silent uninstall"
+pass "installer: silent install, started from the start menu, silent uninstall ends the running game"
 
 echo "release: ${#passed[@]} passed, 0 failed"

@@ -85,7 +85,7 @@ class Screens : public PlayScene {
 };
 
 std::string missingLine(const char* path) {
-    return std::string("prowlgrid: ") + path +
+    return std::string("vellmora: ") + path +
            " is missing or unreadable; the game reads its data from the working directory (" +
            std::filesystem::current_path().string() + ")\n";
 }

@@ -118,7 +118,7 @@ class StartUp : public ::testing::Test {
         EXPECT_EQ(*status, 1);
         EXPECT_EQ(printed(in), "");
         const std::string errors = readWholeFile(in.file("stderr.txt"));
-        EXPECT_NE(errors.find("prowlgrid: " + cause + "\n"), std::string::npos) << errors;
+        EXPECT_NE(errors.find("vellmora: " + cause + "\n"), std::string::npos) << errors;
     }
     void expectMissingPicture(const RunDirectory& in, const std::string& picture) {
         expectFailure(in, ".//Data//Images//" + picture +
@@ -276,7 +276,7 @@ TEST_F(StartUp, SoundFailurePrintsItsLineBeforeAnyGraphicsMode) {
     ASSERT_TRUE(status.has_value()) << "still running";
     EXPECT_EQ(*status, 1);
     EXPECT_EQ(printed(), "Error installint sound\n");
-    EXPECT_NE(readWholeFile(run.file("stderr.txt")).find("prowlgrid: no sound driver"),
+    EXPECT_NE(readWholeFile(run.file("stderr.txt")).find("vellmora: no sound driver"),
               std::string::npos);
     EXPECT_FALSE(display.sawMapping()) << "a window was shown";
 }
