@@ -120,8 +120,6 @@ TEST_F(EnemyTest, APatrolStepMovesItsMarkAndTheLookOutTakesTheFirstLivingSoldier
     EXPECT_TRUE(at(units[guard], 4, 2));
     EXPECT_EQ(units[guard].alerted, 1);
     EXPECT_EQ(units[guard].targetIndex, far);
-    EXPECT_EQ(units[guard].lastSeenX, 0);
-    EXPECT_EQ(units[guard].lastSeenY, 2);
     EXPECT_EQ(marks(), ".....1\n"
                        "......\n"
                        "1..11.\n");

@@ -113,24 +113,19 @@ TEST(AdvanceTurn, FollowsTheSortedOrderNotTheIndexOrder) {
     EXPECT_EQ(turnOrder[slot], 2);
 }
 
-TEST(StartRound, GivesEveryUnitItsSpeedAndClearsTheRoundFields) {
+TEST(StartRound, GivesEveryUnitItsSpeed) {
     fourUnits({7, 7, 7, 7});
     const int32_t speeds[] = {7, 5, 9, 6};
     for (int32_t i = 0; i < 4; ++i) {
         units[i].speed = speeds[i];
         units[i].actionPoints = i == 0 ? 0 : 12;
-        units[i].reservedFlag = true;
-        units[i].reservedWord = 3;
     }
     units[1].health = 0;
     units[2].onFloor = false;
     units[3].speed = 6;
     startRound(3, units.data());
-    for (int32_t i = 0; i < 3; ++i) {
+    for (int32_t i = 0; i < 3; ++i)
         EXPECT_EQ(units[i].actionPoints, speeds[i]) << i;
-        EXPECT_FALSE(units[i].reservedFlag) << i;
-        EXPECT_EQ(units[i].reservedWord, 0) << i;
-    }
     EXPECT_EQ(units[3].actionPoints, 12) << "only the first count units";
 }
 

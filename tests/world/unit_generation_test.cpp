@@ -52,7 +52,6 @@ TEST(GenerateUnits, FirstSoldierFromAFreshGeneratorMatchesTheKnownSequence) {
     const Unit& u = units[0];
     EXPECT_EQ(u.speed, 6);
     EXPECT_EQ(u.dodge, 7);
-    EXPECT_EQ(u.reservedStat, 9);
     EXPECT_EQ(u.accuracy, 7) << "a rolled 5 is raised by 2 for the squad";
     EXPECT_EQ(u.strength, 9);
     EXPECT_EQ(u.attackRange, 11);
@@ -94,8 +93,6 @@ TEST(GenerateUnits, EveryRecordStartsTheFloorClean) {
         u.patrolLeg = 1;
         u.onFloor = false;
         u.health = -4;
-        u.reservedFlag = true;
-        u.reservedWord = 9;
     }
     turnOrder.assign(5, 4);
     unitCount = 5;
@@ -111,8 +108,6 @@ TEST(GenerateUnits, EveryRecordStartsTheFloorClean) {
         EXPECT_TRUE(u.onFloor) << i;
         EXPECT_EQ(u.health, u.maxHealth) << i;
         EXPECT_EQ(u.actionPoints, u.speed) << i;
-        EXPECT_FALSE(u.reservedFlag) << i;
-        EXPECT_EQ(u.reservedWord, 0) << i;
     }
 }
 
