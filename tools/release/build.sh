@@ -32,7 +32,7 @@ configure_game() { # BUILD_DIR PKG_CONFIG_DIR CMAKE_ARGS...
   local dir=$1 pc=$2
   shift 2
   PKG_CONFIG_LIBDIR=$pc cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
-    -DPROWLGRID_TESTS=OFF "$@" >/dev/null
+    -DPROWLGRID_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON "$@" >/dev/null
 }
 
 build_deb_binaries() {
@@ -41,7 +41,8 @@ build_deb_binaries() {
   export DEB_BUILD_MAINT_OPTIONS=hardening=+all
   CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
-    cmake -S "$root" -B "$work/deb" -DCMAKE_BUILD_TYPE=Release -DPROWLGRID_TESTS=OFF >/dev/null
+    cmake -S "$root" -B "$work/deb" -DCMAKE_BUILD_TYPE=Release -DPROWLGRID_TESTS=OFF \
+      -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON >/dev/null
   cmake --build "$work/deb" -j "$jobs" "${game_targets[@]}" >/dev/null
 }
 
