@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "shell/child_process.h"
+#include "shell/screen_poll.h"
 #include "shell/virtual_display.h"
 #include "world/map_file.h"
 #include "world/mission_list.h"
@@ -32,13 +33,7 @@ constexpr auto SCREEN_LIMIT = 60s;
 constexpr auto POLL_STEP = 100ms;
 
 bool await(const std::function<bool()>& condition, std::chrono::seconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(POLL_STEP);
-    }
-    return false;
+    return pollUntil(condition, limit, POLL_STEP);
 }
 
 // User and system time of the whole process, in clock ticks.

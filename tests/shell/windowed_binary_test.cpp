@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "screen_poll.h"
 #include "world/settings_file.h"
 #include "virtual_display.h"
 #include "world/map_file.h"
@@ -46,13 +47,7 @@ bool white(Rgb c) {
 }
 
 bool await(const std::function<bool()>& condition, std::chrono::seconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(POLL_STEP);
-    }
-    return condition();
+    return pollUntil(condition, limit, POLL_STEP);
 }
 
 // What the game reads of the settings and of floor 1, read by its own readers.
