@@ -48,13 +48,25 @@ await_window() { # CLASS WHERE
       END { exit !f }' && return 0 || sleep 0.1
   done; return 1
 }
+# True once PID has ended, polled for at most SECONDS.
+ended_within() { # PID SECONDS
+  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  ! kill -0 "$1" 2>/dev/null
+}
 failure_shown() { # RUN_DIR CLASS COMMAND...: without a picture, stderr in a file as from a menu
-  local copy=$work/broken-$2 status=0 dialog
+  local copy=$work/broken-$2 status=0 dialog game
   cp -r "$1" "$copy" && find "$copy" -name door.bmp -delete
   (cd "$copy" && exec "${@:3}") 2>"$copy.err" &
-  dialog=$(await_window "$2" 'at[2] < 480') || { echo "no dialog: $(cat "$copy.err")" >&2; exit 1; }
-  xdotool mousemove --window "$dialog" 10 10 key Return # keys go where the pointer is
-  wait $! || status=$?
+  game=$!
+  dialog=$(await_window "$2" 'at[2] < 480') ||
+    { kill "$game"; echo "no dialog: $(cat "$copy.err")" >&2; exit 1; }
+  # A dialog can be on the screen before it takes keys: press until it closes.
+  for _ in $(seq 20); do
+    xdotool mousemove --window "$dialog" 10 10 key Return 2>/dev/null || true # keys go where the pointer is
+    ended_within "$game" 3 && break
+  done
+  ended_within "$game" 1 || { kill "$game"; echo "the dialog did not close on Return" >&2; exit 1; }
+  wait "$game" || status=$?
   [ "$status" = 1 ] && grep -q '^vellmora: .*door.bmp is missing' "$copy.err" ||
     { echo "status $status: $(cat "$copy.err")" >&2; exit 1; }
 }
@@ -111,7 +123,7 @@ mkdir -p "$HOME"
 # No sound device here, and the game stops at start-up without one.
 echo 'pcm.!default { type null }' > "$HOME/.asoundrc"
 echo "== Wine's first start"
-wineboot -i >/dev/null 2>&1
+timeout 600 wineboot -i >/dev/null 2>&1
 # Input only reaches a window inside Wine's own desktop: every program of
 # this prefix goes there, and the desktop is up before the first one starts.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -143,7 +155,7 @@ echo "== $setup"
 drive=$WINEPREFIX/drive_c
 installed_dir="$drive/Program Files/Vellmora"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vellmora"
-wine "$setup" /S
+timeout 300 wine "$setup" /S
 [ -f "$installed_dir/vellmora.exe" ] || { echo "no vellmora.exe after the silent install" >&2; exit 1; }
 [ -f "$menu/Vellmora.lnk" ] || { echo "no start-menu entry after the silent install" >&2; exit 1; }
 # From /, so only the shortcut can give the game its folder.
@@ -152,7 +164,7 @@ wine "$setup" /S
 # The silent uninstaller ends a running game first.
 wine start /unix "$menu/Vellmora (full screen).lnk"
 await_window vellmora-fullscreen.exe 'at[2] >= 480' >/dev/null || { echo "no full-screen game" >&2; exit 1; }
-wine "$installed_dir/uninstall.exe" /S
+timeout 300 wine "$installed_dir/uninstall.exe" /S
 # The uninstaller runs on from a copy of itself: wait for it to finish.
 for _ in $(seq 600); do
   [ -e "$installed_dir" ] || [ -e "$menu" ] || break
