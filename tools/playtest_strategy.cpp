@@ -50,10 +50,6 @@ int32_t fieldAt(const std::vector<int32_t>& field, Cell c) {
     return v;
 }
 
-Cell cellOf(const Unit& u) {
-    return Cell{u.x, u.y};
-}
-
 std::vector<int32_t> livingEnemies() {
     std::vector<int32_t> found;
     for (int32_t i = 0; i < unitCount; ++i)

@@ -18,10 +18,6 @@ void unmark(const Unit& unit) {
     setMark(unit, 0);
 }
 
-Cell cellOf(const Unit& unit) {
-    return Cell{unit.x, unit.y};
-}
-
 // targetIndex comes from a record that other rules write too; only an index of
 // this floor's units is followed.
 Unit* targetOf(Unit floorUnits[], const Unit& enemy) {

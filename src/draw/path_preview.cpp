@@ -7,6 +7,7 @@
 #include "draw/pictures.h"
 #include "draw/wide_pixels.h"
 #include "path/movement_rules.h"
+#include "path/route_search.h"
 #include "world/game_state.h"
 #include "world/settings.h"
 
@@ -47,7 +48,7 @@ int32_t stepsFromBest() {
 Route routeToUnit(const Unit& unit, int32_t hoverX, int32_t hoverY) {
     const LiftedMark hovered(cellIndex(hoverX, hoverY));
     const LiftedMark own(cellIndex(unit.x, unit.y));
-    if (!pathSearch.findPath(hoverX, hoverY, unit.x, unit.y))
+    if (!findRoute(pathSearch, Cell{hoverX, hoverY}, cellOf(unit)))
         return Route{false, 0};
     return Route{true, stepsFromBest()};
 }

@@ -20,6 +20,10 @@ void PathSearch::setRows(int32_t rowCount) {
     rows = rowCount;
 }
 
+int32_t PathSearch::rowCount() const {
+    return rows;
+}
+
 PathNode* PathSearch::bestNode() const {
     return best;
 }
@@ -103,6 +107,11 @@ int32_t PathSearch::searchStep() {
         return SEARCH_FOUND;
     expandNode(best);
     return SEARCH_RUNNING;
+}
+
+void PathSearch::abandonSearch() {
+    clearNodes();
+    best = nullptr;
 }
 
 SearchNode* PathSearch::createNode(int32_t x, int32_t y, PathNode* parent, int32_t g) {

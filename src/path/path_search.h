@@ -44,10 +44,13 @@ class PathSearch {
     PathSearch& operator=(const PathSearch&) = delete;
 
     void setRows(int32_t rows);
+    int32_t rowCount() const;
     PathNode* bestNode() const;
     bool findPath(int32_t startX, int32_t startY, int32_t goalX, int32_t goalY);
     void startSearch(int32_t startX, int32_t startY, int32_t goalX, int32_t goalY);
     int32_t searchStep();
+    // Drops the search under way: no best node, no route.
+    void abandonSearch();
     // True when every cell of the Bresenham line, both ends included, passes validFn.
     bool traceLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
 

@@ -4,6 +4,7 @@
 
 #include "path/passability.h"
 #include "path/path_search.h"
+#include "path/route_search.h"
 #include "world/game_state.h"
 
 namespace {
@@ -65,7 +66,7 @@ int32_t takeFirstStep(Unit& unit, const PathNode* goal) {
 
 bool searchFrom(const Unit& unit, Cell goal, PathSearch& search) {
     search.validFn = canEnter;
-    return search.findPath(unit.x, unit.y, goal.x, goal.y);
+    return findRoute(search, cellOf(unit), goal);
 }
 } // namespace
 

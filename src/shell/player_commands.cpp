@@ -54,7 +54,7 @@ void spotSoldier(Unit& soldier) {
         Unit& enemy = units[i];
         if (enemy.side == SIDE_SQUAD || enemy.health <= 0)
             continue;
-        if (!sightTest(pathSearch, Cell{enemy.x, enemy.y}, at))
+        if (!sightTest(pathSearch, cellOf(enemy), at))
             continue;
         soldier.unspotted = false;
         if (enemy.targetIndex == NO_UNIT) {

@@ -66,6 +66,10 @@ struct Cell {
     int32_t y;
 };
 
+inline Cell cellOf(const Unit& unit) {
+    return Cell{unit.x, unit.y};
+}
+
 struct Medkit {
     int32_t x;
     int32_t y;

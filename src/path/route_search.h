@@ -1,0 +1,11 @@
+// The game's route searches. A long search first asks the map whether its
+// goal can be reached at all, so a walled-in goal does not cost a search of
+// every cell on the largest maps; the answer is always the engine's own.
+#pragma once
+
+#include "world/game_state.h"
+
+class PathSearch;
+
+// search.findPath from start to goal, with the same result, route and best node.
+bool findRoute(PathSearch& search, Cell start, Cell goal);
