@@ -19,28 +19,28 @@ void NodeIndex::clear() {
     if (++search != 0)
         return;
     // The search number wrapped: old entries could pass for new ones.
-    for (Slot& slot : slots)
+    for (Entry& slot : slots)
         slot.search = 0;
     search = 1;
 }
 
 SearchNode* NodeIndex::find(int32_t id) const {
-    const uint64_t at = static_cast<uint64_t>(id - firstId);
-    if (at < slots.size() && slots[at].search == search)
-        return slots[at].node;
-    if (scattered.empty())
-        return nullptr;
-    const auto found = scattered.find(id);
-    return found == scattered.end() ? nullptr : found->second;
+    const Entry* entry = const_cast<NodeIndex*>(this)->entryOf(id);
+    return entry ? entry->node : nullptr;
 }
 
-void NodeIndex::add(int32_t id, SearchNode* node) {
+NodeIndex::Entry* NodeIndex::scatteredEntryOf(int32_t id) {
+    const auto found = scattered.find(id);
+    return found == scattered.end() ? nullptr : &found->second;
+}
+
+void NodeIndex::add(int32_t id, SearchNode* node, int32_t g) {
     ++count;
     const uint64_t at = static_cast<uint64_t>(id - firstId);
     if (at < slots.size() || widenTo(id))
-        slots[id - firstId] = Slot{search, node};
+        slots[id - firstId] = Entry{node, search, g};
     else
-        scattered.emplace(id, node);
+        scattered.emplace(id, Entry{node, search, g});
 }
 
 // Grows the table, with room to spare on both sides, unless that would make
@@ -58,7 +58,7 @@ bool NodeIndex::widenTo(int32_t id) {
     const int64_t grown = std::min(allowed, std::max(SMALLEST_TABLE, 2 * needed));
     const int64_t grownFirst = low - (grown - needed) / 2;
 
-    std::vector<Slot> wider(static_cast<size_t>(grown), Slot{0, nullptr});
+    std::vector<Entry> wider(static_cast<size_t>(grown), Entry{nullptr, 0, 0});
     if (size)
         std::copy(slots.begin(), slots.end(), wider.begin() + (firstId - grownFirst));
     slots.swap(wider);

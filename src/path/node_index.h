@@ -12,22 +12,34 @@ struct SearchNode;
 
 class NodeIndex {
   public:
+    // A node with a copy of its g, so that linking a node already known
+    // reads nothing of the node itself unless its route improves.
+    struct Entry {
+        SearchNode* node;
+        uint32_t search;
+        int32_t g;
+    };
+
     // Forgets every node.
     void clear();
     SearchNode* find(int32_t id) const;
+    // Null when the id is not in the index. Inline: the search asks eight times a node.
+    Entry* entryOf(int32_t id) {
+        const uint64_t at = static_cast<uint64_t>(id - firstId);
+        if (at < slots.size() && slots[at].search == search)
+            return &slots[at];
+        return scattered.empty() ? nullptr : scatteredEntryOf(id);
+    }
     // The id must not be in the index yet.
-    void add(int32_t id, SearchNode* node);
+    void add(int32_t id, SearchNode* node, int32_t g = 0);
 
   private:
-    struct Slot {
-        uint32_t search;
-        SearchNode* node;
-    };
-    std::vector<Slot> slots;
+    std::vector<Entry> slots;
     int64_t firstId = 0;
     uint32_t search = 1;
     int64_t count = 0;
-    std::unordered_map<int32_t, SearchNode*> scattered;
+    std::unordered_map<int32_t, Entry> scattered;
 
     bool widenTo(int32_t id);
+    Entry* scatteredEntryOf(int32_t id);
 };

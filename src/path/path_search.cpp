@@ -5,6 +5,14 @@
 namespace {
 // Propagation prices every step at 1 when it decides whether to touch a node.
 constexpr int32_t UNIT_STEP = 1;
+
+struct Offset {
+    int32_t dx;
+    int32_t dy;
+};
+// The eight neighbours, column by column from the left, each top to bottom.
+constexpr Offset NEIGHBOURS[] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1},
+                                 {0, 1},   {1, -1}, {1, 0},  {1, 1}};
 } // namespace
 
 PathSearch pathSearch;
@@ -123,7 +131,7 @@ SearchNode* PathSearch::createNode(int32_t x, int32_t y, PathNode* parent, int32
     node.h = estimate(x, y);
     node.f = g + node.h;
     node.id = nodeId(x, y);
-    index.add(node.id, created);
+    index.add(node.id, created, g);
     return created;
 }
 
@@ -142,15 +150,11 @@ PathNode* PathSearch::popBest() {
 void PathSearch::expandNode(PathNode* parent) {
     PathNode probe{};
     initNode(probe, -1, -1);
-    for (int32_t dx = -1; dx <= 1; ++dx) {
-        for (int32_t dy = -1; dy <= 1; ++dy) {
-            if (dx == 0 && dy == 0)
-                continue;
-            probe.x = parent->x + dx;
-            probe.y = parent->y + dy;
-            if (invokeCallback(validFn, parent, &probe, QUERY_CODE, costData))
-                linkChild(parent, &probe);
-        }
+    for (const Offset& step : NEIGHBOURS) {
+        probe.x = parent->x + step.dx;
+        probe.y = parent->y + step.dy;
+        if (invokeCallback(validFn, parent, &probe, QUERY_CODE, costData))
+            linkChild(parent, &probe);
     }
 }
 
@@ -173,17 +177,24 @@ void PathSearch::refreshIfOpen(PathNode* node) {
 
 void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
     const int32_t cost = invokeCallback(costFn, parent, probe, QUERY_CODE, costData) + parent->g;
-    SearchNode* known = findNode(nodeId(probe->x, probe->y));
-    if (!known) {
+    NodeIndex::Entry* entry = index.entryOf(nodeId(probe->x, probe->y));
+    if (!entry) {
         SearchNode* created = createNode(probe->x, probe->y, parent, cost);
         insertOpen(created);
         parent->children[parent->childCount++] = &created->node;
         notifyChild(parent, &created->node, NOTIFY_NEW);
         return;
     }
+    SearchNode* known = entry->node;
     PathNode* node = &known->node;
     parent->children[parent->childCount++] = node;
+    // Most links on a crowded map change nothing, and the index's copy of g
+    // says so without a visit to the node.
+    if (cost >= entry->g && !childNotifyFn)
+        return;
     const bool better = improve(parent, node, cost);
+    if (better)
+        entry->g = cost;
     if (known->open) {
         // Left where it is in the open list even when its f dropped.
         if (better)
@@ -194,11 +205,6 @@ void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
     notifyChild(parent, node, better ? NOTIFY_CLOSED_BETTER : NOTIFY_CLOSED_SAME);
     if (better)
         propagateCost(node);
-}
-
-// One index serves both lists; the node knows which one it is in.
-SearchNode* PathSearch::findNode(int32_t id) const {
-    return index.find(id);
 }
 
 void PathSearch::insertOpen(SearchNode* node) {
@@ -234,6 +240,7 @@ void PathSearch::propagateCost(PathNode* improved) {
 
 void PathSearch::passOn(PathNode* from, PathNode* child, int32_t g) {
     child->g = g;
+    index.entryOf(child->id)->g = g;
     child->f = g + child->h;
     child->parent = from;
     refreshIfOpen(child);

@@ -80,8 +80,6 @@ class PathSearch {
 
     void clearNodes();
     SearchNode* createNode(int32_t x, int32_t y, PathNode* parent, int32_t g);
-    // The node with this id in the open or the closed list; null when neither has it.
-    SearchNode* findNode(int32_t id) const;
     PathNode* popBest();
     void expandNode(PathNode* parent);
     void linkChild(PathNode* parent, const PathNode* probe);
