@@ -60,10 +60,13 @@ failure_shown() { # RUN_DIR CLASS COMMAND...: without a picture, stderr in a fil
   game=$!
   dialog=$(await_window "$2" 'at[2] < 480') ||
     { kill "$game"; echo "no dialog: $(cat "$copy.err")" >&2; exit 1; }
-  # A dialog can be on the screen before it takes keys: press until it closes.
+  # A dialog can be on the screen before it takes keys: press until it closes,
+  # from the second try on with a click first, which gives it the focus.
+  local click=""
   for _ in $(seq 20); do
-    xdotool mousemove --window "$dialog" 10 10 key Return 2>/dev/null || true # keys go where the pointer is
+    xdotool mousemove --window "$dialog" 10 10 $click key Return 2>/dev/null || true # keys go where the pointer is
     ended_within "$game" 3 && break
+    click="click 1"
   done
   ended_within "$game" 1 || { kill "$game"; echo "the dialog did not close on Return" >&2; exit 1; }
   wait "$game" || status=$?
