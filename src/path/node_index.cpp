@@ -34,13 +34,11 @@ NodeIndex::Entry* NodeIndex::scatteredEntryOf(int32_t id) {
     return found == scattered.end() ? nullptr : &found->second;
 }
 
-void NodeIndex::add(int32_t id, SearchNode* node, int32_t g) {
-    ++count;
-    const uint64_t at = static_cast<uint64_t>(id - firstId);
-    if (at < slots.size() || widenTo(id))
-        slots[id - firstId] = Entry{node, search, g};
+void NodeIndex::addOutside(int32_t id, const Entry& entry) {
+    if (widenTo(id))
+        slots[id - firstId] = entry;
     else
-        scattered.emplace(id, Entry{node, search, g});
+        scattered.emplace(id, entry);
 }
 
 // Grows the table, with room to spare on both sides, unless that would make

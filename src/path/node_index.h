@@ -31,7 +31,14 @@ class NodeIndex {
         return scattered.empty() ? nullptr : scatteredEntryOf(id);
     }
     // The id must not be in the index yet.
-    void add(int32_t id, SearchNode* node, int32_t g = 0);
+    void add(int32_t id, SearchNode* node, int32_t g = 0) {
+        ++count;
+        const uint64_t at = static_cast<uint64_t>(id - firstId);
+        if (at < slots.size())
+            slots[at] = Entry{node, search, g};
+        else
+            addOutside(id, Entry{node, search, g});
+    }
 
   private:
     std::vector<Entry> slots;
@@ -42,4 +49,6 @@ class NodeIndex {
 
     bool widenTo(int32_t id);
     Entry* scatteredEntryOf(int32_t id);
+    // An id beyond the table: the table widens to it, or the hash map takes it.
+    void addOutside(int32_t id, const Entry& entry);
 };

@@ -147,17 +147,6 @@ PathNode* PathSearch::popBest() {
     return node;
 }
 
-void PathSearch::expandNode(PathNode* parent) {
-    PathNode probe{};
-    initNode(probe, -1, -1);
-    for (const Offset& step : NEIGHBOURS) {
-        probe.x = parent->x + step.dx;
-        probe.y = parent->y + step.dy;
-        if (invokeCallback(validFn, parent, &probe, QUERY_CODE, costData))
-            linkChild(parent, &probe);
-    }
-}
-
 // Takes the cheaper route through parent if there is one; equal cost never
 // changes a parent.
 bool PathSearch::improve(PathNode* parent, PathNode* node, int32_t cost) {
@@ -175,26 +164,44 @@ void PathSearch::refreshIfOpen(PathNode* node) {
         openList.refresh(known);
 }
 
-void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
+// Inline in the neighbour loop: most links on a crowded map change nothing,
+// and the index's copy of g says so without a visit to the node.
+inline void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
     const int32_t cost = invokeCallback(costFn, parent, probe, QUERY_CODE, costData) + parent->g;
-    NodeIndex::Entry* entry = index.entryOf(nodeId(probe->x, probe->y));
+    NodeIndex::Entry* entry = findNode(nodeId(probe->x, probe->y));
     if (!entry) {
-        SearchNode* created = createNode(probe->x, probe->y, parent, cost);
-        insertOpen(created);
-        parent->children[parent->childCount++] = &created->node;
-        notifyChild(parent, &created->node, NOTIFY_NEW);
+        linkNewNode(parent, probe, cost);
         return;
     }
-    SearchNode* known = entry->node;
+    parent->children[parent->childCount++] = &entry->node->node;
+    if (cost < entry->g || childNotifyFn)
+        relinkKnownNode(parent, *entry, cost);
+}
+
+void PathSearch::expandNode(PathNode* parent) {
+    PathNode probe{};
+    initNode(probe, -1, -1);
+    for (const Offset& step : NEIGHBOURS) {
+        probe.x = parent->x + step.dx;
+        probe.y = parent->y + step.dy;
+        if (invokeCallback(validFn, parent, &probe, QUERY_CODE, costData))
+            linkChild(parent, &probe);
+    }
+}
+
+void PathSearch::linkNewNode(PathNode* parent, const PathNode* probe, int32_t cost) {
+    SearchNode* created = createNode(probe->x, probe->y, parent, cost);
+    insertOpen(created);
+    parent->children[parent->childCount++] = &created->node;
+    notifyChild(parent, &created->node, NOTIFY_NEW);
+}
+
+void PathSearch::relinkKnownNode(PathNode* parent, NodeIndex::Entry& entry, int32_t cost) {
+    SearchNode* known = entry.node;
     PathNode* node = &known->node;
-    parent->children[parent->childCount++] = node;
-    // Most links on a crowded map change nothing, and the index's copy of g
-    // says so without a visit to the node.
-    if (cost >= entry->g && !childNotifyFn)
-        return;
     const bool better = improve(parent, node, cost);
     if (better)
-        entry->g = cost;
+        entry.g = cost;
     if (known->open) {
         // Left where it is in the open list even when its f dropped.
         if (better)

@@ -83,6 +83,10 @@ class PathSearch {
     PathNode* popBest();
     void expandNode(PathNode* parent);
     void linkChild(PathNode* parent, const PathNode* probe);
+    void linkNewNode(PathNode* parent, const PathNode* probe, int32_t cost);
+    void relinkKnownNode(PathNode* parent, NodeIndex::Entry& entry, int32_t cost);
+    // The node with this id in the open or the closed list; null when neither has it.
+    NodeIndex::Entry* findNode(int32_t id) { return index.entryOf(id); }
     static bool improve(PathNode* parent, PathNode* node, int32_t cost);
     void insertOpen(SearchNode* node);
     void refreshIfOpen(PathNode* node);
