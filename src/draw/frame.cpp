@@ -9,6 +9,7 @@
 #include "draw/notice_line.h"
 #include "draw/pictures.h"
 #include "draw/side_panel.h"
+#include "draw/solid_fill.h"
 #include "draw/sprite.h"
 #include "draw/wide_pixels.h"
 #include "path/movement_rules.h"
@@ -25,7 +26,7 @@ void drawHighlight(int64_t left, int64_t top) {
     const int64_t halfHeight = exactTileHeight() / 2;
     const int64_t cx = left + halfWidth;
     const int64_t cy = top + halfHeight;
-    rectfill(backBuffer, onCanvas(cx - halfWidth + 1), onCanvas(cy - halfHeight + 1),
+    fillBox(backBuffer, onCanvas(cx - halfWidth + 1), onCanvas(cy - halfHeight + 1),
              onCanvas(cx + halfWidth - 1), onCanvas(cy + halfHeight), highlightColor);
 }
 
@@ -86,7 +87,12 @@ void paintFrame(int32_t mouseX, int32_t mouseY) {
     // the rest black; one that covers it all is all there is to clear.
     if (mapBackground->w < backBuffer->w || mapBackground->h < backBuffer->h)
         clear_bitmap(backBuffer);
-    blit(mapBackground, backBuffer, 0, 0, 0, 0, backBuffer->w, backBuffer->h);
+    // The panel and the band are painted whole below: only the map is copied.
+    const bool screenSized = backBuffer->w == SCREEN_WIDTH && backBuffer->h == SCREEN_HEIGHT;
+    const FrameBox map = screenSized ? mapArea() : FrameBox{0, 0, backBuffer->w - 1, backBuffer->h - 1};
+    if (map.left <= map.right && map.top <= map.bottom)
+        blit(mapBackground, backBuffer, map.left, map.top, map.left, map.top,
+             map.right - map.left + 1, map.bottom - map.top + 1);
     drawUnits();
     const ScreenPoint live = pointerReader ? pointerReader() : ScreenPoint{mouseX, mouseY};
     drawSidePanel(live.x, live.y);

@@ -31,26 +31,12 @@ class LiftedMark {
     bool lifted;
 };
 
-struct Route {
-    bool found;
-    int32_t pathSteps;
-};
-
-int32_t stepsFromBest() {
-    int32_t nodes = 0;
-    for (const PathNode* node = pathSearch.bestNode(); node; node = node->parent)
-        ++nodes;
-    return nodes - 1; // the hovered cell itself is no step
-}
-
 // Searched from the hovered cell to the unit, with the same rules a move walks by.
 // Both ends are freed first: the unit's own mark would refuse the goal.
-Route routeToUnit(const Unit& unit, int32_t hoverX, int32_t hoverY) {
+RouteSteps routeToUnit(const Unit& unit, int32_t hoverX, int32_t hoverY) {
     const LiftedMark hovered(cellIndex(hoverX, hoverY));
     const LiftedMark own(cellIndex(unit.x, unit.y));
-    if (!findRoute(pathSearch, Cell{hoverX, hoverY}, cellOf(unit)))
-        return Route{false, 0};
-    return Route{true, stepsFromBest()};
+    return routeSteps(pathSearch, Cell{hoverX, hoverY}, cellOf(unit));
 }
 
 void drawFrameAround(int64_t left, int64_t top, Rgb colour) {
@@ -66,11 +52,11 @@ void drawFrameAround(int64_t left, int64_t top, Rgb colour) {
 
 void drawPathPreview(int32_t hoverX, int32_t hoverY) {
     const Unit& unit = currentUnit();
-    const Route route = routeToUnit(unit, hoverX, hoverY);
-    const bool reachable = route.found && route.pathSteps <= unit.actionPoints;
+    const RouteSteps route = routeToUnit(unit, hoverX, hoverY);
+    const bool reachable = route.found && route.steps <= unit.actionPoints;
     const int64_t left = cellLeft(hoverX);
     const int64_t top = cellTop(hoverY);
     textprintf_centre(backBuffer, font, onCanvas(left + exactTileWidth() / 2),
-                      onCanvas(top + exactTileHeight() / 2), pixelOf(WHITE), "%d", route.pathSteps);
+                      onCanvas(top + exactTileHeight() / 2), pixelOf(WHITE), "%d", route.steps);
     drawFrameAround(left, top, reachable ? GREEN : RED);
 }

@@ -9,6 +9,7 @@
 #include "draw/colours.h"
 #include "draw/notice_line.h"
 #include "draw/pictures.h"
+#include "draw/solid_fill.h"
 #include "draw/squad_names.h"
 #include "draw/wide_pixels.h"
 #include "world/cell_occupants.h"
@@ -42,13 +43,19 @@ int64_t panelRight() {
     return int64_t{panelWidth} - 1;
 }
 
-void drawBand() {
-    rectfill(backBuffer, 0, onCanvas(int64_t{SCREEN_HEIGHT} - bandHeight + 1), SCREEN_RIGHT,
-             SCREEN_BOTTOM, pixelOf(DARK_GREY));
+int32_t bandTop() {
+    return onCanvas(int64_t{SCREEN_HEIGHT} - bandHeight + 1);
 }
 
-void drawPanelBackground() {
-    rectfill(backBuffer, 0, 0, onCanvas(panelRight()), SCREEN_BOTTOM, pixelOf(DARK_GREY));
+void drawBand() {
+    fillBox(backBuffer, 0, bandTop(), SCREEN_RIGHT, SCREEN_BOTTOM, pixelOf(DARK_GREY));
+}
+
+// Only above the area below the roster, which is filled whole later.
+void drawPanelBackground(int64_t belowRosterTop) {
+    const int32_t coveredFrom = std::clamp(onCanvas(belowRosterTop), 0, SCREEN_BOTTOM);
+    if (coveredFrom > 0)
+        fillBox(backBuffer, 0, 0, onCanvas(panelRight()), coveredFrom - 1, pixelOf(DARK_GREY));
 }
 
 // The row of the soldier whose turn it is; none while an enemy acts. The rows are
@@ -57,13 +64,13 @@ void drawHighlightRow(int32_t current) {
     if (units[current].side != SIDE_SQUAD)
         return;
     const int64_t top = int64_t{rosterRowHeight} * current;
-    rectfill(backBuffer, 0, onCanvas(top), onCanvas(panelRight()),
+    fillBox(backBuffer, 0, onCanvas(top), onCanvas(panelRight()),
              onCanvas(top + rosterRowHeight - 2), highlightColor);
 }
 
 void drawSeparator(int64_t entryTop) {
     const int32_t y = onCanvas(entryTop - 1);
-    line(backBuffer, 0, y, onCanvas(panelRight()), y, pixelOf(WHITE));
+    fillBox(backBuffer, 0, y, onCanvas(panelRight()), y, pixelOf(WHITE));
 }
 
 // Values are not clamped: a fill may run past its outline or left of its start.
@@ -72,7 +79,7 @@ int64_t drawStat(const Stat& stat, int64_t y, TextMetrics m) {
     y += m.t + 2;
     rect(backBuffer, TEXT_MARGIN, onCanvas(y), onCanvas(stat.outlineRight),
          onCanvas(y + m.t / 2 + 1), pixelOf(RED));
-    rectfill(backBuffer, TEXT_MARGIN + 1, onCanvas(y + 1), onCanvas(stat.fillRight),
+    fillBox(backBuffer, TEXT_MARGIN + 1, onCanvas(y + 1), onCanvas(stat.fillRight),
              onCanvas(y + m.t / 2), pixelOf(YELLOW));
     return y + m.t;
 }
@@ -99,8 +106,12 @@ void drawEntryText(int32_t slot, int64_t y, TextMetrics m) {
     drawStat(pointStat("Dodge", u.dodge, m), y, m);
 }
 
-// Returns the top of the area below the roster.
-int64_t drawRoster(TextMetrics m) {
+// The top of the area below the roster.
+int64_t rosterEnd() {
+    return int64_t{rosterTop} + int64_t{std::max(squadSize, 0)} * rosterRowHeight;
+}
+
+void drawRoster(TextMetrics m) {
     int64_t entryTop = rosterTop;
     int64_t y = rosterTop;
     for (int32_t slot = 0; slot < squadSize; ++slot) {
@@ -111,16 +122,15 @@ int64_t drawRoster(TextMetrics m) {
         y = entryTop + 1;
     }
     drawSeparator(entryTop);
-    return entryTop;
 }
 
 void drawBorder() {
     const int32_t x = onCanvas(panelWidth);
-    line(backBuffer, x, 0, x, SCREEN_BOTTOM, pixelOf(WHITE));
+    fillBox(backBuffer, x, 0, x, SCREEN_BOTTOM, pixelOf(WHITE));
 }
 
 void drawBelowRoster(int64_t top) {
-    rectfill(backBuffer, 0, onCanvas(top), onCanvas(panelRight()), SCREEN_BOTTOM,
+    fillBox(backBuffer, 0, onCanvas(top), onCanvas(panelRight()), SCREEN_BOTTOM,
              pixelOf(LIGHT_GREY));
     textprintf_centre(backBuffer, font, panelWidth / 2, onCanvas(top + TITLE_OFFSET),
                       pixelOf(WHITE), "%s", TITLE);
@@ -163,14 +173,24 @@ void drawHoveredEnemy(int32_t pointerX, int32_t pointerY) {
 }
 } // namespace
 
+// A box's corners may come in either order, as for the fills above, so a
+// band below the screen still covers its last row and a panel left of it
+// its first column.
+FrameBox mapArea() {
+    const int32_t panelEnd = std::max(onCanvas(panelRight()), 0);
+    const int32_t bandStart = std::min(bandTop(), SCREEN_BOTTOM);
+    return FrameBox{panelEnd + 1, 0, SCREEN_RIGHT, bandStart - 1};
+}
+
 void drawSidePanel(int32_t pointerX, int32_t pointerY) {
     const int32_t current = currentUnitIndex();
+    const int64_t belowRoster = rosterEnd();
     drawBand();
-    drawPanelBackground();
+    drawPanelBackground(belowRoster);
     drawHighlightRow(current);
     const int32_t t = text_height(font);
     const TextMetrics metrics{t, t - 2};
-    const int64_t belowRoster = drawRoster(metrics);
+    drawRoster(metrics);
     drawBorder();
     drawBelowRoster(belowRoster);
     drawHoveredEnemy(pointerX, pointerY);

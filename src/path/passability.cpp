@@ -49,3 +49,20 @@ int32_t canSeeThrough(const PathNode*, const PathNode* node, int32_t, intptr_t) 
 int32_t stepCost(const PathNode*, const PathNode* node, int32_t, intptr_t) {
     return cellKind(mapCells[cellIndex(node->x, node->y)]).stepCost;
 }
+
+bool PassabilityInputs::operator==(const PassabilityInputs& other) const {
+    return width == other.width && height == other.height && unitActing == other.unitActing &&
+           actingSide == other.actingSide && actingUnspotted == other.actingUnspotted &&
+           cells == other.cells && occupied == other.occupied;
+}
+
+void readPassabilityInputs(PassabilityInputs& into) {
+    into.width = mapWidth;
+    into.height = mapHeight;
+    into.cells.assign(mapCells.begin(), mapCells.end());
+    into.occupied.assign(occupancy.begin(), occupancy.end());
+    const Unit* unit = actingUnit();
+    into.unitActing = unit != nullptr;
+    into.actingSide = unit ? unit->side : 0;
+    into.actingUnspotted = unit ? unit->unspotted : 0;
+}

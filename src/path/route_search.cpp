@@ -1,6 +1,7 @@
 #include "path/route_search.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "path/passability.h"
@@ -62,6 +63,40 @@ bool floodReaches(Cell start, Cell goal) {
     return false;
 }
 
+// The last question routeSteps answered by a search, and its answer.
+struct Question {
+    Cell start{-1, -1};
+    Cell goal{-1, -1};
+    const PathSearch* search = nullptr;
+    PathCallback validFn = nullptr;
+    PathCallback costFn = nullptr;
+    int32_t rows = 0;
+    PassabilityInputs world;
+};
+Question asked;
+Question asking;
+RouteSteps answer{false, 0};
+
+bool sameQuestion(const Question& a, const Question& b) {
+    return a.start.x == b.start.x && a.start.y == b.start.y && a.goal.x == b.goal.x &&
+           a.goal.y == b.goal.y && a.search == b.search && a.validFn == b.validFn &&
+           a.costFn == b.costFn && a.rows == b.rows && a.world == b.world;
+}
+
+// Only the game's own rules, whose inputs the question holds, and no one
+// listening for the search that is left out.
+bool answerMayBeKept(const PathSearch& search) {
+    return search.validFn == canEnter && search.costFn == stepCost && !search.childNotifyFn &&
+           !search.listNotifyFn;
+}
+
+int32_t stepsOfRoute(const PathSearch& search) {
+    int32_t nodes = 0;
+    for (const PathNode* node = search.bestNode(); node; node = node->parent)
+        ++nodes;
+    return nodes - 1; // the start is no step
+}
+
 // The flood answers for the engine only when nothing else can tell them
 // apart: the game's own rule, no one listening, and every cell its own id.
 bool floodMayAnswer(const PathSearch& search, Cell start, Cell goal) {
@@ -83,4 +118,24 @@ bool findRoute(PathSearch& search, Cell start, Cell goal) {
         result = search.searchStep();
     }
     return result == SEARCH_FOUND;
+}
+
+RouteSteps routeSteps(PathSearch& search, Cell start, Cell goal) {
+    asking.start = start;
+    asking.goal = goal;
+    asking.search = &search;
+    asking.validFn = search.validFn;
+    asking.costFn = search.costFn;
+    asking.rows = search.rowCount();
+    readPassabilityInputs(asking.world);
+    const bool keep = answerMayBeKept(search);
+    if (keep && sameQuestion(asking, asked))
+        return answer;
+    const bool found = findRoute(search, start, goal);
+    answer = RouteSteps{found, found ? stepsOfRoute(search) : 0};
+    if (keep)
+        std::swap(asked, asking);
+    else
+        asked.search = nullptr; // nothing kept matches again
+    return answer;
 }

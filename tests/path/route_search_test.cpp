@@ -1,4 +1,5 @@
 #include <random>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -66,5 +67,40 @@ TEST(RouteSearch, FindsWhatTheWholeSearchFinds) {
     }
     EXPECT_GT(unreachable, FLOORS / 4);
     EXPECT_LT(unreachable, FLOORS * 3 / 4);
+}
+
+// A kept answer must never outlive what it was found on: after each change the
+// steps are those a fresh search finds.
+TEST(RouteSearch, AKeptAnswerGoesWithAnyChangeTheRulesRead) {
+    using Change = void (*)();
+    const std::pair<const char*, Change> changes[] = {
+        {"nothing", [] {}},
+        {"a wall on the way", [] { mapCells[cellIndex(3, 1)] = CELL_WALL; }},
+        {"a unit on the way", [] { occupancy[cellIndex(3, 1)] = 1; }},
+        {"the walker seen", [] { units[0].unspotted = 0; }},
+        {"an enemy's turn", [] { turnSlot = 1; }},
+    };
+    for (const auto& [what, change] : changes) {
+        // One way only, through cover that only the unseen soldier may cross.
+        buildFloor({"#####",
+                    ".cc..",
+                    "#####",
+                    "....."});
+        addUnit(SIDE_SQUAD, 0, 1);
+        addUnit(SIDE_ENEMY, 4, 3);
+        units[0].unspotted = 1;
+        occupancy[cellIndex(0, 1)] = 0;
+        PathSearch kept, fresh;
+        configurePathSearch(kept, mapWidth);
+        configurePathSearch(fresh, mapWidth);
+        const Cell start{0, 1}, goal{4, 1};
+        routeSteps(kept, start, goal);
+        change();
+        const RouteSteps again = routeSteps(kept, start, goal);
+        const bool found = findRoute(fresh, start, goal);
+        EXPECT_EQ(again.found, found) << what;
+        EXPECT_EQ(again.steps, found ? static_cast<int32_t>(routeTo(fresh.bestNode()).size()) - 1 : 0)
+            << what;
+    }
 }
 } // namespace
