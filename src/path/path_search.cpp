@@ -19,7 +19,9 @@ PathSearch pathSearch;
 
 PathSearch::PathSearch()
     : costFn(nullptr), validFn(nullptr), childNotifyFn(nullptr), listNotifyFn(nullptr), costData(0),
-      notifyData(0) {}
+      notifyData(0) {
+    initNode(neighbour, -1, -1);
+}
 
 // The storage goes with its members; nothing else is held.
 PathSearch::~PathSearch() = default;
@@ -179,13 +181,11 @@ inline void PathSearch::linkChild(PathNode* parent, const PathNode* probe) {
 }
 
 void PathSearch::expandNode(PathNode* parent) {
-    PathNode probe{};
-    initNode(probe, -1, -1);
     for (const Offset& step : NEIGHBOURS) {
-        probe.x = parent->x + step.dx;
-        probe.y = parent->y + step.dy;
-        if (invokeCallback(validFn, parent, &probe, QUERY_CODE, costData))
-            linkChild(parent, &probe);
+        neighbour.x = parent->x + step.dx;
+        neighbour.y = parent->y + step.dy;
+        if (invokeCallback(validFn, parent, &neighbour, QUERY_CODE, costData))
+            linkChild(parent, &neighbour);
     }
 }
 

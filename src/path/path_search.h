@@ -60,6 +60,8 @@ class PathSearch {
     OpenList openList;
     PathNode* closedList = nullptr;
     PathNode* best = nullptr;
+    // The neighbour offered to the callbacks, set up once: they read only its cell.
+    PathNode neighbour{};
     // The propagation stack, last in first out; empty between searches' steps.
     std::vector<PathNode*> pending;
 
