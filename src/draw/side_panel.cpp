@@ -11,6 +11,7 @@
 #include "draw/pictures.h"
 #include "draw/solid_fill.h"
 #include "draw/squad_names.h"
+#include "draw/text_stencil.h"
 #include "draw/wide_pixels.h"
 #include "world/cell_occupants.h"
 #include "world/game_state.h"
@@ -75,7 +76,7 @@ void drawSeparator(int64_t entryTop) {
 
 // Values are not clamped: a fill may run past its outline or left of its start.
 int64_t drawStat(const Stat& stat, int64_t y, TextMetrics m) {
-    textprintf(backBuffer, font, TEXT_MARGIN, onCanvas(y + 2), pixelOf(WHITE), "%s", stat.label);
+    drawKnownText(backBuffer, TEXT_MARGIN, onCanvas(y + 2), pixelOf(WHITE), stat.label);
     y += m.t + 2;
     rect(backBuffer, TEXT_MARGIN, onCanvas(y), onCanvas(stat.outlineRight),
          onCanvas(y + m.t / 2 + 1), pixelOf(RED));
@@ -96,8 +97,7 @@ Stat healthStat(const Unit& u, TextMetrics m) {
 
 void drawEntryText(int32_t slot, int64_t y, TextMetrics m) {
     const Unit& u = units[slot];
-    textprintf(backBuffer, font, TEXT_MARGIN, onCanvas(y + 2), pixelOf(WHITE), "%s",
-               squadNames[slot]);
+    drawKnownText(backBuffer, TEXT_MARGIN, onCanvas(y + 2), pixelOf(WHITE), squadNames[slot]);
     y += 2 * m.t;
     y = drawStat(healthStat(u, m), y, m);
     y = drawStat(pointStat("Speed", u.speed, m), y, m);

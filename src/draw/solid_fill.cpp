@@ -10,15 +10,14 @@ namespace {
 constexpr int32_t ROW_DEPTH = 16;
 constexpr size_t WIDE_ROW = 32;
 
-// Only where the rows can be written as they are: anything else goes to the library.
-bool writableRows(BITMAP* bitmap) {
-    return _drawing_mode == DRAW_MODE_SOLID && bitmap->clip && is_memory_bitmap(bitmap) &&
-           bitmap_color_depth(bitmap) == ROW_DEPTH;
-}
 } // namespace
 
+bool pixelRowsWritable(BITMAP* bitmap) {
+    return bitmap->clip && is_memory_bitmap(bitmap) && bitmap_color_depth(bitmap) == ROW_DEPTH;
+}
+
 void fillBox(BITMAP* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t pixel) {
-    if (!writableRows(bitmap)) {
+    if (_drawing_mode != DRAW_MODE_SOLID || !pixelRowsWritable(bitmap)) {
         rectfill(bitmap, x1, y1, x2, y2, pixel);
         return;
     }

@@ -8,4 +8,7 @@
 
 struct BITMAP;
 
+// A 16-bit memory bitmap that clips: its rows may be written as they are.
+bool pixelRowsWritable(BITMAP* bitmap);
+
 void fillBox(BITMAP* bitmap, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t pixel);
