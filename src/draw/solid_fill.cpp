@@ -9,7 +9,6 @@
 namespace {
 constexpr int32_t ROW_DEPTH = 16;
 constexpr size_t WIDE_ROW = 32;
-
 } // namespace
 
 bool pixelRowsWritable(BITMAP* bitmap) {

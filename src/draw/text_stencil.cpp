@@ -6,6 +6,8 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "draw/solid_fill.h"
@@ -25,16 +27,16 @@ struct Offset {
 };
 using Stencil = std::vector<Offset>;
 
-std::map<std::string, Stencil> stencils;
+std::map<std::string, Stencil, std::less<>> stencils;
 const FONT* stencilFont = nullptr;
 
-Stencil findStencil(const char* text) {
+// False when there is no memory for the library to draw the text into.
+bool findStencil(const char* text, Stencil& found) {
     const int32_t width = std::max(text_length(font, text), 0) + SCRATCH_MARGIN;
     const int32_t height = std::max(text_height(font), 0) + SCRATCH_MARGIN;
-    Stencil found;
     BITMAP* scratch = create_bitmap_ex(16, width, height);
     if (!scratch)
-        return found;
+        return false;
     clear_to_color(scratch, 0);
     textprintf(scratch, font, 0, 0, SET, "%s", text);
     for (int32_t y = 0; y < scratch->h; ++y)
@@ -42,18 +44,22 @@ Stencil findStencil(const char* text) {
             if (reinterpret_cast<const uint16_t*>(scratch->line[y])[x] == SET)
                 found.push_back(Offset{x, y});
     destroy_bitmap(scratch);
-    return found;
+    return true;
 }
 
-const Stencil& stencilOf(const char* text) {
+// Null when the text's pixels could not be found.
+const Stencil* stencilOf(const char* text) {
     if (font != stencilFont || stencils.size() >= MOST_STENCILS) {
         stencils.clear();
         stencilFont = font;
     }
-    auto known = stencils.find(text);
-    if (known == stencils.end())
-        known = stencils.emplace(text, findStencil(text)).first;
-    return known->second;
+    const auto known = stencils.find(std::string_view(text));
+    if (known != stencils.end())
+        return &known->second;
+    Stencil found;
+    if (!findStencil(text, found))
+        return nullptr;
+    return &stencils.emplace(text, std::move(found)).first->second;
 }
 
 bool stencilDrawsIt(BITMAP* target, const char* text) {
@@ -63,13 +69,14 @@ bool stencilDrawsIt(BITMAP* target, const char* text) {
 } // namespace
 
 void drawKnownText(BITMAP* target, int32_t x, int32_t y, int32_t pixel, const char* text) {
-    if (!stencilDrawsIt(target, text)) {
+    const Stencil* stencil = stencilDrawsIt(target, text) ? stencilOf(text) : nullptr;
+    if (!stencil) {
         textprintf(target, font, x, y, pixel, "%s", text);
         return;
     }
     // The library keeps the low 16 bits of a wider value.
     const auto value = static_cast<uint16_t>(pixel);
-    for (const Offset& at : stencilOf(text)) {
+    for (const Offset& at : *stencil) {
         const int64_t px = int64_t{x} + at.dx;
         const int64_t py = int64_t{y} + at.dy;
         if (px >= target->cl && px < target->cr && py >= target->ct && py < target->cb)
